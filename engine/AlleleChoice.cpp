@@ -1,0 +1,46 @@
+#include "engine/AlleleChoice.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "toolkit/Text.h"
+
+namespace engine {
+namespace {
+
+constexpr std::size_t kAllelesPerGene = 4;
+constexpr std::string_view kEntryPrefix = " ";
+
+// In order of preference; the index is the class.
+constexpr std::array<std::string_view, 7> kPreferredFirstCharacters = {"w", "0", "x", "y", "f", "+", "-"};
+
+}  // namespace
+
+std::int32_t alleleRank(const std::string& entry) {
+  const std::string first = toolkit::Mid(entry, 2, 1);
+  const auto found = std::find(kPreferredFirstCharacters.begin(), kPreferredFirstCharacters.end(), first);
+  return static_cast<std::int32_t>(found - kPreferredFirstCharacters.begin());
+}
+
+std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles) {
+  std::vector<std::string> entries;
+  for (std::size_t i = 0; i < kAllelesPerGene; ++i) {
+    const std::string& allele = alleles.at(i);
+    const auto earlier = alleles.begin() + static_cast<std::ptrdiff_t>(i);
+    if (std::find(alleles.begin(), earlier, allele) == earlier) entries.push_back(std::string(kEntryPrefix) + allele);
+  }
+  if (entries.size() == 1) return entries;
+
+  // A stable sort by class: entries of one class keep the order in which their
+  // alleles first appeared.
+  std::vector<std::pair<std::int32_t, std::string>> ranked;
+  for (std::string& entry : entries) ranked.emplace_back(alleleRank(entry), std::move(entry));
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t k = 0; k < ranked.size(); ++k) entries[k] = std::move(ranked[k].second);
+  return entries;
+}
+
+}  // namespace engine

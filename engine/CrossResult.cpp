@@ -1,0 +1,76 @@
+#include "engine/CrossResult.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "toolkit/Text.h"
+
+namespace engine {
+namespace {
+
+constexpr std::int32_t kMaxGenes = 4;
+constexpr std::int32_t kMaxPupsPerGene = 4;
+constexpr std::size_t kFirstPupSlot = 2;
+
+void CheckPrecondition(const breederPair& parents, std::int32_t geneCount, const std::vector<AlleleMixer>& mixers) {
+  if (geneCount < 1 || geneCount > kMaxGenes) throw std::invalid_argument("a cross needs 1 to 4 genes");
+  const auto genes = static_cast<std::size_t>(geneCount);
+  if (parents.genotype.size() < genes || mixers.size() < genes) {
+    throw std::invalid_argument("a cross needs a gene and a mixer for every gene");
+  }
+  for (std::size_t g = 0; g < genes; ++g) {
+    if (mixers[g].pupCount < 1 || mixers[g].pupCount > kMaxPupsPerGene) {
+      throw std::invalid_argument("a crossed gene holds 1 to 4 pups");
+    }
+  }
+}
+
+std::string PupGenotype(const std::string& geneName, const AlleleMixer& mixer, std::size_t pup) {
+  const std::size_t slot = kFirstPupSlot + pup;
+  return geneName + " " + mixer.Allele1[slot] + "/" + mixer.Allele2[slot];
+}
+
+}  // namespace
+
+CrossResult CalcResult(const breederPair& parents, std::int32_t geneCount, const std::vector<AlleleMixer>& mixers) {
+  CheckPrecondition(parents, geneCount, mixers);
+  const auto genes = static_cast<std::size_t>(geneCount);
+  const std::size_t last = genes - 1;
+
+  std::size_t pupTotal = 1;
+  for (std::size_t g = 0; g < genes; ++g) pupTotal *= static_cast<std::size_t>(mixers[g].pupCount);
+
+  // Row r takes from gene g the pup (r / repeat(g)) % pupCount(g), where
+  // repeat(g) is the product of the pup counts of the genes after g. The
+  // probability is multiplied from the last gene to the first.
+  std::vector<ResultRow> rows(pupTotal);
+  for (ResultRow& row : rows) row.genotypes.resize(genes);
+  std::size_t repeat = 1;
+  for (std::size_t g = last + 1; g-- > 0;) {
+    const AlleleMixer& mixer = mixers[g];
+    const auto pups = static_cast<std::size_t>(mixer.pupCount);
+    for (std::size_t r = 0; r < pupTotal; ++r) {
+      const std::size_t pup = (r / repeat) % pups;
+      rows[r].genotypes[g] = PupGenotype(parents.genotype[g].name, mixer, pup);
+      const double p = mixer.P[kFirstPupSlot + pup];
+      rows[r].probability = g == last ? p : rows[r].probability * p;
+    }
+    repeat *= pups;
+  }
+
+  CrossResult result;
+  result.countText = toolkit::Str(static_cast<std::int32_t>(pupTotal)) + " possible genotypes";
+  for (std::size_t g = 0; g < genes; ++g) result.headings[g] = parents.genotype[g].name;
+  result.headings[kProbabilityColumn].emplace("P");
+
+  const std::string lineEnd = toolkit::EndOfLine();
+  for (ResultRow& row : rows) {
+    row.probabilityText = toolkit::Str(row.probability);
+    for (const std::string& genotype : row.genotypes) result.clipboardText += genotype + "\t";
+    result.clipboardText += "  " + row.probabilityText + lineEnd;
+  }
+  result.rows = std::move(rows);
+  return result;
+}
+
+}  // namespace engine

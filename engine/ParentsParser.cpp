@@ -1,0 +1,222 @@
+#include "engine/ParentsParser.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/Text.h"
+
+namespace engine {
+namespace {
+
+using toolkit::CountFields;
+using toolkit::EndOfLine;
+using toolkit::NthField;
+using toolkit::Split;
+using toolkit::Str;
+
+constexpr std::int32_t kMaxGenes = 4;
+constexpr std::string_view kLineSeparator = "\r";
+constexpr std::string_view kEntrySeparator = "\t";
+constexpr std::string_view kNameSeparator = " ";
+constexpr std::string_view kAlleleSeparator = "/";
+
+// The faults, numbered as the user sees them in the order the tests run.
+enum class Fault {
+  OneLine = 1,
+  TooManyGenes,
+  Parent1EntryMissing,
+  Parent1EntryForm,
+  Parent1NameMissing,
+  Parent1Allele1Missing,
+  Parent1Allele2Missing,
+  DuplicateName,
+  UnequalGeneNumbers,
+  Parent2EntryMissing,
+  Parent2EntryForm,
+  Parent2NameMissing,
+  NameMismatch,
+  Parent2Allele1Missing,
+  Parent2Allele2Missing,
+};
+
+// The message of each fault; {1} and {2} stand for its arguments, {eol} for the
+// platform's line ending.
+constexpr std::array<std::string_view, 16> kMessages = {
+    "",
+    "Each parent should be on a separate line",
+    "Cannot use more than 4 genes",
+    "Parent 1, Gene {1} missing",
+    "Parent 1: {1}{eol}should contain 1 space & 1 slash",
+    "Missing parent 1, gene name {1}",
+    "Missing parent 1, {1}, allele 1",
+    "Missing parent 1, {1}, allele 2",
+    "Duplicate gene name: {1}",
+    "Parents with unequal gene numbers",
+    "Parent 2, Gene {1} missing",
+    "Parent 2: {1}{eol}should contain 1 space & 1 slash",
+    "Missing parent 2, gene name {1}",
+    "Parent 1, {1} <> parent 2, {2}",
+    "Missing parent 2, {1}, allele 1",
+    "Missing parent 2, {1}, allele 2",
+};
+
+// Expands the fault's message in one pass, so that an argument that happens to
+// contain "{2}" or "{eol}" is copied as it stands.
+std::string MessageFor(Fault fault, std::string_view first = {}, std::string_view second = {}) {
+  const std::string_view pattern = kMessages[static_cast<std::size_t>(fault)];
+  std::string message = "Error" + EndOfLine();
+  for (std::size_t pos = 0; pos < pattern.size();) {
+    if (pattern.substr(pos, 3) == "{1}") {
+      message.append(first);
+      pos += 3;
+    } else if (pattern.substr(pos, 3) == "{2}") {
+      message.append(second);
+      pos += 3;
+    } else if (pattern.substr(pos, 5) == "{eol}") {
+      message.append(EndOfLine());
+      pos += 5;
+    } else {
+      message.push_back(pattern[pos++]);
+    }
+  }
+  return message;
+}
+
+std::string GeneNumber(std::size_t index) { return Str(static_cast<std::int32_t>(index + 1)); }
+
+// Records the fault; returns false so that a test can stop with it.
+bool Fail(ParseOutcome& outcome, Fault fault, std::string_view first = {}, std::string_view second = {}) {
+  outcome.status = ParseStatus::Failed;
+  outcome.message = MessageFor(fault, first, second);
+  return false;
+}
+
+// Every run of blanks becomes one blank: the same text that halving the runs
+// pass after pass arrives at, in a single pass.
+std::string ReduceBlankRuns(const std::string& text) {
+  std::string reduced;
+  reduced.reserve(text.size());
+  for (const char c : text) {
+    if (c == ' ' && !reduced.empty() && reduced.back() == ' ') continue;
+    reduced.push_back(c);
+  }
+  return reduced;
+}
+
+// A well-formed entry holds exactly one blank and exactly one slash.
+bool HasEntryForm(std::string_view entry) {
+  return CountFields(entry, kNameSeparator) == 2 && CountFields(entry, kAlleleSeparator) == 2;
+}
+
+struct EntryParts {
+  std::string name;
+  std::string firstAllele;
+  std::string secondAllele;
+};
+
+// The name is what stands before the blank; the alleles are the parts of what
+// follows it, before and after the slash. A slash before the blank leaves the
+// allele part without a slash, so its second allele comes out empty.
+EntryParts PartsOf(std::string_view entry) {
+  const std::string allelePart = NthField(entry, kNameSeparator, 2);
+  return {NthField(entry, kNameSeparator, 1), NthField(allelePart, kAlleleSeparator, 1),
+          NthField(allelePart, kAlleleSeparator, 2)};
+}
+
+// Parent 1's entries create the genes, one per column, filled as far as the
+// tests get.
+bool ReadParent1(const std::vector<std::string>& entries, ParseOutcome& outcome) {
+  auto& genes = outcome.parents.genotype;
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const std::string& entry = entries[k];
+    gene& current = genes.emplace_back();
+    if (entry.empty()) return Fail(outcome, Fault::Parent1EntryMissing, GeneNumber(k));
+    if (!HasEntryForm(entry)) return Fail(outcome, Fault::Parent1EntryForm, entry);
+    EntryParts parts = PartsOf(entry);
+    if (parts.name.empty()) return Fail(outcome, Fault::Parent1NameMissing, GeneNumber(k));
+    current.name = std::move(parts.name);
+    if (parts.firstAllele.empty()) return Fail(outcome, Fault::Parent1Allele1Missing, current.name);
+    current.allele[0] = std::move(parts.firstAllele);
+    if (parts.secondAllele.empty()) return Fail(outcome, Fault::Parent1Allele2Missing, current.name);
+    current.allele[1] = std::move(parts.secondAllele);
+  }
+  return true;
+}
+
+// The first pair of equal names, lowest first index first, then lowest second.
+bool CheckNamesDistinct(ParseOutcome& outcome) {
+  const auto& genes = outcome.parents.genotype;
+  for (std::size_t i = 0; i < genes.size(); ++i) {
+    for (std::size_t j = i + 1; j < genes.size(); ++j) {
+      if (genes[i].name == genes[j].name) return Fail(outcome, Fault::DuplicateName, genes[i].name);
+    }
+  }
+  return true;
+}
+
+// Parent 2's entries must name the same gene in the same column; they only add
+// their alleles to the genes parent 1 made.
+bool ReadParent2(const std::vector<std::string>& entries, ParseOutcome& outcome) {
+  auto& genes = outcome.parents.genotype;
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const std::string& entry = entries[k];
+    gene& current = genes[k];
+    if (entry.empty()) return Fail(outcome, Fault::Parent2EntryMissing, GeneNumber(k));
+    if (!HasEntryForm(entry)) return Fail(outcome, Fault::Parent2EntryForm, entry);
+    EntryParts parts = PartsOf(entry);
+    if (parts.name.empty()) return Fail(outcome, Fault::Parent2NameMissing, GeneNumber(k));
+    if (parts.name != current.name) return Fail(outcome, Fault::NameMismatch, current.name, parts.name);
+    if (parts.firstAllele.empty()) return Fail(outcome, Fault::Parent2Allele1Missing, current.name);
+    current.allele[2] = std::move(parts.firstAllele);
+    if (parts.secondAllele.empty()) return Fail(outcome, Fault::Parent2Allele2Missing, current.name);
+    current.allele[3] = std::move(parts.secondAllele);
+  }
+  return true;
+}
+
+}  // namespace
+
+ParseOutcome ParseParentsText(const std::string& text) {
+  ParseOutcome outcome;
+  outcome.text = text;
+  if (text.empty()) return outcome;
+
+  outcome.text = ReduceBlankRuns(text);
+
+  // Only the first two lines matter; the rest is dropped from the text, so
+  // there is no need to split it.
+  const std::string_view reduced = outcome.text;
+  const std::size_t firstBreak = reduced.find(kLineSeparator);
+  if (firstBreak == std::string_view::npos) {
+    Fail(outcome, Fault::OneLine);
+    return outcome;
+  }
+  const std::size_t secondStart = firstBreak + kLineSeparator.size();
+  const std::string line1(reduced.substr(0, firstBreak));
+  const std::string line2(reduced.substr(secondStart, reduced.find(kLineSeparator, secondStart) - secondStart));
+  outcome.text = line1 + EndOfLine() + line2;
+  outcome.focusResultList = true;
+
+  const std::int32_t geneCount = CountFields(line1, kEntrySeparator);
+  outcome.geneCount = geneCount;
+  if (geneCount == 0) return outcome;
+  if (geneCount > kMaxGenes) {
+    Fail(outcome, Fault::TooManyGenes);
+    return outcome;
+  }
+
+  if (!ReadParent1(Split(line1, kEntrySeparator), outcome)) return outcome;
+  if (!CheckNamesDistinct(outcome)) return outcome;
+  // Counting first keeps a line 2 of a million tabs from being split.
+  if (CountFields(line2, kEntrySeparator) != geneCount) {
+    Fail(outcome, Fault::UnequalGeneNumbers);
+    return outcome;
+  }
+  if (!ReadParent2(Split(line2, kEntrySeparator), outcome)) return outcome;
+
+  outcome.status = ParseStatus::Success;
+  return outcome;
+}
+
+}  // namespace engine
