@@ -1,0 +1,72 @@
+#include "toolkit/Control.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "toolkit/Dispatch.h"
+
+namespace toolkit {
+
+Control::Control(QWidget* widget, std::int32_t index) : widget_(widget), index_(index) {}
+
+Control::~Control() { delete widget_; }
+
+Rect Control::Bounds() const {
+  const QRect r = widget_->geometry();
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+bool Control::Enabled() const { return widget_->isEnabled(); }
+
+void Control::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
+
+bool Control::Visible() const { return !widget_->isHidden(); }
+
+void Control::SetVisible(bool visible) { widget_->setVisible(visible); }
+
+void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+
+// The control holds the keyboard focus of its window, which it takes over
+// whenever that window is the active one.
+bool Control::HasFocus() const { return widget_->window()->focusWidget() == widget_; }
+
+double Control::TextSize() const { return widget_->font().pointSizeF(); }
+
+void Control::SetTextSize(double points) {
+  QFont font = widget_->font();
+  font.setPointSizeF(points > 0 ? points : QApplication::font().pointSizeF());
+  widget_->setFont(font);
+}
+
+void Control::SetProperties(const ControlSpec& spec) {
+  designBounds_ = spec.bounds;
+  lock_ = spec.lock;
+  tabIndex_ = spec.tabIndex;
+  widget_->setGeometry(spec.bounds.left, spec.bounds.top, spec.bounds.width, spec.bounds.height);
+  QFont font = widget_->font();
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  widget_->setFont(font);
+  if (!spec.tabStop) widget_->setFocusPolicy(Qt::NoFocus);
+  SetEnabled(spec.enabled);
+  SetVisible(spec.visible);
+}
+
+bool Control::Handles(ControlEvent event) const {
+  for (const EventBinding& binding : handlers_) {
+    if (binding.event == event) return true;
+  }
+  return false;
+}
+
+bool Control::Raise(ControlEvent event, std::int32_t x, std::int32_t y) {
+  bool result = false;
+  for (const EventBinding& binding : handlers_) {
+    if (binding.event != event || window_ == nullptr) continue;
+    result = RunAnsweringHandler([&] { return binding.invoke(*window_, *this, x, y); });
+  }
+  return result;
+}
+
+}  // namespace toolkit

@@ -1,0 +1,97 @@
+#include "toolkit/EditCommands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <array>
+#include <utility>
+
+namespace toolkit {
+namespace {
+
+constexpr std::array<std::pair<const char*, EditCommand>, 6> kCommandNames = {{
+    {"EditUndo", EditCommand::Undo},
+    {"EditCut", EditCommand::Cut},
+    {"EditCopy", EditCommand::Copy},
+    {"EditPaste", EditCommand::Paste},
+    {"EditClear", EditCommand::Clear},
+    {"EditSelectAll", EditCommand::SelectAll},
+}};
+
+bool ClipboardHasText() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasText();
+}
+
+bool CanPerformOnField(EditCommand command, const QLineEdit& field) {
+  const bool editable = !field.isReadOnly();
+  switch (command) {
+    case EditCommand::Undo: return editable && field.isUndoAvailable();
+    case EditCommand::Cut: return editable && field.hasSelectedText();
+    case EditCommand::Copy: return field.hasSelectedText();
+    case EditCommand::Paste: return editable && ClipboardHasText();
+    case EditCommand::Clear: return editable && field.hasSelectedText();
+    case EditCommand::SelectAll: return !field.text().isEmpty();
+  }
+  return false;
+}
+
+bool CanPerformOnArea(EditCommand command, const QPlainTextEdit& area) {
+  const bool editable = !area.isReadOnly();
+  const bool selection = area.textCursor().hasSelection();
+  switch (command) {
+    case EditCommand::Undo: return editable && area.document()->isUndoAvailable();
+    case EditCommand::Cut: return editable && selection;
+    case EditCommand::Copy: return selection;
+    case EditCommand::Paste: return area.canPaste();
+    case EditCommand::Clear: return editable && selection;
+    case EditCommand::SelectAll: return !area.document()->isEmpty();
+  }
+  return false;
+}
+
+}  // namespace
+
+bool EditCommandNamed(const std::string& itemName, EditCommand& command) {
+  for (const auto& [name, named] : kCommandNames) {
+    if (itemName == name) {
+      command = named;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CanPerform(EditCommand command, const QWidget* focus) {
+  if (const auto* field = qobject_cast<const QLineEdit*>(focus)) return CanPerformOnField(command, *field);
+  if (const auto* area = qobject_cast<const QPlainTextEdit*>(focus)) return CanPerformOnArea(command, *area);
+  return false;
+}
+
+void Perform(EditCommand command, QWidget* focus) {
+  if (!CanPerform(command, focus)) return;
+  if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+    switch (command) {
+      case EditCommand::Undo: field->undo(); return;
+      case EditCommand::Cut: field->cut(); return;
+      case EditCommand::Copy: field->copy(); return;
+      case EditCommand::Paste: field->paste(); return;
+      case EditCommand::Clear: field->del(); return;
+      case EditCommand::SelectAll: field->selectAll(); return;
+    }
+  }
+  if (auto* area = qobject_cast<QPlainTextEdit*>(focus)) {
+    switch (command) {
+      case EditCommand::Undo: area->undo(); return;
+      case EditCommand::Cut: area->cut(); return;
+      case EditCommand::Copy: area->copy(); return;
+      case EditCommand::Paste: area->paste(); return;
+      case EditCommand::Clear: area->textCursor().removeSelectedText(); return;
+      case EditCommand::SelectAll: area->selectAll(); return;
+    }
+  }
+}
+
+}  // namespace toolkit

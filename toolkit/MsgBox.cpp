@@ -1,0 +1,85 @@
+#include "toolkit/MsgBox.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "toolkit/QtText.h"
+#include "toolkit/Text.h"
+
+namespace toolkit {
+namespace {
+
+constexpr int kPreferredTextWidth = 360;
+// Beyond this many characters the text's wrapped height is not measured: it
+// is sure to need the tallest box.
+constexpr qsizetype kMeasuredLength = 20000;
+
+// Screen readers announce the box as an alert, as they do the platform's own.
+QAccessibleInterface* AlertAccessible(const QString& key, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (key != QLatin1String("QDialog") || widget == nullptr || widget->objectName() != kMsgBoxObjectName) {
+    return nullptr;
+  }
+  return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+}
+
+QSize AvailableScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry().size() : QSize(800, 600);
+}
+
+}  // namespace
+
+void MsgBox(const std::string& text) {
+  static const bool factoryInstalled = (QAccessible::installFactory(AlertAccessible), true);
+  (void)factoryInstalled;
+
+  const QString message = ToQt(ReplaceLineEndings(text, "\n"));
+  QDialog box(QApplication::activeWindow());
+  box.setObjectName(kMsgBoxObjectName);
+  box.setProperty(kMsgBoxTextProperty, ToQt(text));
+  box.setWindowTitle(QApplication::applicationDisplayName());
+
+  auto* shown = new QPlainTextEdit(message);
+  shown->setReadOnly(true);
+  shown->setFrameShape(QFrame::NoFrame);
+  shown->viewport()->setAutoFillBackground(false);
+  shown->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  shown->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  shown->setFocusPolicy(Qt::ClickFocus);
+
+  const QSize screen = AvailableScreen();
+  const int width = std::min(kPreferredTextWidth, screen.width() * 2 / 3);
+  const int tallest = screen.height() * 2 / 3;
+  int height = tallest;
+  if (message.size() <= kMeasuredLength) {
+    const QRect needed = shown->fontMetrics().boundingRect(QRect(0, 0, width, tallest * 4),
+                                                           Qt::TextWrapAnywhere | Qt::AlignLeft, message);
+    const int margins = 2 * static_cast<int>(shown->document()->documentMargin()) + 4;
+    height = std::min(tallest, needed.height() + margins);
+  }
+  shown->setFixedSize(width + 2 * static_cast<int>(shown->document()->documentMargin()) + 4, height);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+
+  auto* layout = new QVBoxLayout(&box);
+  layout->addWidget(shown);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  buttons->button(QDialogButtonBox::Ok)->setFocus();
+  box.exec();
+}
+
+}  // namespace toolkit
+

@@ -1,0 +1,17 @@
+#pragma once
+
+// Shows a menu model as a Qt menu bar of one window. Internal to the toolkit.
+
+class QMenuBar;
+
+namespace toolkit {
+
+class MenuBar;
+class Window;
+
+// A new menu bar for `window` showing `model`; choosing an item runs the
+// window's handler registered under the item's name, the standard edit
+// commands act on the focused text control, and the Quit item quits.
+QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window);
+
+}  // namespace toolkit

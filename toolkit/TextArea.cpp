@@ -1,0 +1,69 @@
+#include "toolkit/TextArea.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "toolkit/QtText.h"
+#include "toolkit/Text.h"
+
+namespace toolkit {
+namespace {
+
+constexpr char16_t kParagraphSeparator = u'\u2029';
+
+}  // namespace
+
+TextArea::TextArea(std::int32_t index) : TextArea(new QPlainTextEdit, index) {}
+
+TextArea::TextArea(QPlainTextEdit* edit, std::int32_t index) : Control(edit, index), edit_(edit) {
+  edit_->setTabChangesFocus(true);
+  QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
+    if (!showing_) TakeTypedText();
+  });
+}
+
+void TextArea::SetText(const std::string& text) {
+  text_ = ReplaceLineEndings(text, "\r");
+  Show();
+}
+
+bool TextArea::ReadOnly() const { return edit_->isReadOnly(); }
+
+void TextArea::SetLineSpacing(double spacing) {
+  lineSpacing_ = spacing;
+  Show();
+}
+
+void TextArea::Show() {
+  showing_ = true;
+  edit_->setPlainText(ToQt(ReplaceLineEndings(text_, "\n")));
+  if (lineSpacing_ != 1.0) {
+    QTextCursor cursor(edit_->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLineHeight(lineSpacing_ * 100, QTextBlockFormat::ProportionalHeight);
+    cursor.mergeBlockFormat(format);
+  }
+  showing_ = false;
+}
+
+// What the user typed or pasted: the document's raw text, whose paragraph
+// separators are the line endings.
+void TextArea::TakeTypedText() {
+  QString raw = edit_->document()->toRawText();
+  raw.replace(QChar(kParagraphSeparator), QChar(u'\r'));
+  text_ = ReplaceLineEndings(FromQt(raw), "\r");
+}
+
+void TextArea::SetProperties(const ControlSpec& spec) {
+  Control::SetProperties(spec);
+  edit_->setReadOnly(spec.readOnly);
+  edit_->setFrameShape(spec.border ? QFrame::StyledPanel : QFrame::NoFrame);
+  edit_->setVerticalScrollBarPolicy(spec.scrollbarVertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  edit_->setHorizontalScrollBarPolicy(spec.scrollbarHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  edit_->setLineWrapMode(spec.scrollbarHorizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  SetText(spec.text);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,269 @@
+#include "toolkit/Window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <algorithm>
+#include <stdexcept>
+
+#include "toolkit/Application.h"
+#include "toolkit/Dispatch.h"
+#include "toolkit/Menu.h"
+#include "toolkit/MouseRelay.h"
+#include "toolkit/NativeMenus.h"
+#include "toolkit/PushButton.h"
+#include "toolkit/QtText.h"
+#include "toolkit/Text.h"
+#include "toolkit/TextArea.h"
+
+namespace toolkit {
+
+// The top-level widget: it carries the menu bar above the content area and
+// reports closing, activation and the keys no control took.
+class Window::Frame : public QMainWindow {
+ public:
+  explicit Frame(Window& owner) : owner_(owner) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    // A window without a close button cannot be closed from outside either.
+    if (!owner_.settings_.closeButton) {
+      event->ignore();
+      return;
+    }
+    event->accept();
+    owner_.CloseRequested();
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if ((enter || escape) && event->modifiers() == Qt::NoModifier && owner_.PressButton(enter)) {
+      event->accept();
+      return;
+    }
+    QMainWindow::keyPressEvent(event);
+  }
+
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate) owner_.BecameActive(true);
+    if (event->type() == QEvent::WindowDeactivate) owner_.BecameActive(false);
+    return QMainWindow::event(event);
+  }
+
+ private:
+  Window& owner_;
+};
+
+// The content area, in whose coordinates the controls stand.
+class Window::Content : public QWidget {
+ public:
+  explicit Content(Window& owner) : owner_(owner) {}
+
+  QSize sizeHint() const override { return {owner_.settings_.width, owner_.settings_.height}; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    owner_.LayOutControls();
+  }
+
+ private:
+  Window& owner_;
+};
+
+Window::Window() : frame_(new Frame(*this)), content_(new Content(*this)) {
+  frame_->setAttribute(Qt::WA_DeleteOnClose, false);
+  frame_->setCentralWidget(content_);
+  new MouseRelay(content_, {
+                               [this] { RunHandler([this] { Event_MouseEnter(); }); },
+                               [this](std::int32_t x, std::int32_t y) {
+                                 if (content_->childAt(x, y) != nullptr) return false;
+                                 return RunAnsweringHandler([&] { return Event_MouseDown(x, y); });
+                               },
+                               [this](std::int32_t x, std::int32_t y) {
+                                 RunHandler([&] { Event_MouseUp(x, y); });
+                               },
+                           });
+}
+
+Window::~Window() {
+  // The controls let go of their widgets before the frame takes the rest.
+  controls_.clear();
+  delete frame_;
+}
+
+void Window::Constructor() {
+  Layout();
+  CreateControls();
+  AddMenuHandlers();
+  ApplyTabOrder();
+  for (const auto& control : controls_) control->Raise(ControlEvent::Open);
+  Event_Open();
+  if (settings_.visible) Show();
+}
+
+void Window::Show() {
+  frame_->show();
+  frame_->raise();
+  frame_->activateWindow();
+  BecameActive(true);
+}
+
+void Window::Hide() {
+  frame_->hide();
+  BecameActive(false);
+}
+
+void Window::Close() { frame_->close(); }
+
+bool Window::Visible() const { return frame_->isVisible(); }
+
+std::string Window::Title() const { return FromQt(frame_->windowTitle()); }
+
+std::int32_t Window::Width() const { return content_->width(); }
+
+std::int32_t Window::Height() const { return content_->height(); }
+
+void Window::SetMenuBar(toolkit::MenuBar* menuBar) {
+  menuBar_ = menuBar;
+  if (menuBar_ == nullptr) {
+    frame_->setMenuBar(nullptr);
+    return;
+  }
+  frame_->setMenuBar(BuildNativeMenuBar(*menuBar_, *this));
+}
+
+void Window::SetProperties(const WindowSettings& settings) {
+  settings_ = settings;
+  frame_->setWindowTitle(ToQt(settings.title));
+
+  Qt::WindowFlags flags = settings.frame == 8 ? Qt::Dialog : Qt::Window;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (settings.frame != 8) {
+    if (settings.closeButton) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (settings.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+    // A window of fixed size has nothing to maximise to.
+    if (settings.maximizeButton && settings.resizeable) flags |= Qt::WindowMaximizeButtonHint;
+  }
+  frame_->setWindowFlags(flags);
+
+  if (settings.resizeable) {
+    content_->setMinimumSize(settings.minWidth, settings.minHeight);
+    content_->setMaximumSize(settings.maxWidth, settings.maxHeight);
+  } else {
+    content_->setFixedSize(settings.width, settings.height);
+  }
+  content_->setAutoFillBackground(settings.hasBackColor);
+  if (settings.hasBackColor) {
+    QPalette palette = content_->palette();
+    palette.setColor(QPalette::Window, QColor(settings.backColor.red, settings.backColor.green, settings.backColor.blue));
+    content_->setPalette(palette);
+  }
+  if (QWidget* bar = frame_->menuWidget()) bar->setVisible(settings.menuBarVisible);
+  frame_->resize(frame_->sizeHint());
+}
+
+void Window::AddControl(std::unique_ptr<Control> control, const std::string& name) {
+  control->name_ = name;
+  control->window_ = this;
+  control->widget_->setParent(content_);
+  controls_.push_back(std::move(control));
+}
+
+void Window::CreateControl(const ControlSpec& spec) {
+  std::unique_ptr<Control> created = spec.create(spec.index);
+  Control& control = *created;
+  AddControl(std::move(created), spec.name);
+  control.SetTextUnit(spec.textUnit);
+  if (spec.textSize) control.SetTextSize(*spec.textSize);
+  if (spec.lineSpacing) dynamic_cast<TextArea&>(control).SetLineSpacing(*spec.lineSpacing);
+  control.SetProperties(spec);
+  for (const EventBinding& binding : spec.events) control.handlers_.push_back(binding);
+}
+
+Control& Window::ControlByName(const std::string& name) const { return ControlByNameIndex(name, -1); }
+
+Control& Window::ControlByNameIndex(const std::string& name, std::int32_t index) const {
+  for (const auto& control : controls_) {
+    if (control->Name() == name && control->Index() == index) return *control;
+  }
+  std::string what = "window \"" + Title() + "\" has no control named " + name;
+  if (index >= 0) what += " with index " + Str(index);
+  throw std::out_of_range(what);
+}
+
+void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Window::HasMenuHandler(const std::string& itemName) const { return menuHandlers_.count(itemName) > 0; }
+
+bool Window::HandleMenuItem(const std::string& itemName) {
+  const auto found = menuHandlers_.find(itemName);
+  if (found == menuHandlers_.end()) return false;
+  return RunAnsweringHandler(found->second);
+}
+
+void Window::BecameActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  if (active_) RunHandler([this] { Event_Activate(); });
+}
+
+bool Window::PressButton(bool defaultButton) {
+  for (const auto& control : controls_) {
+    auto* button = dynamic_cast<PushButton*>(control.get());
+    if (button == nullptr || (defaultButton ? !button->IsDefault() : !button->IsCancel())) continue;
+    if (!button->Enabled() || !button->Visible()) continue;
+    button->Push();
+    return true;
+  }
+  return false;
+}
+
+void Window::CloseRequested() {
+  RunHandler([this] { Event_Close(); });
+  if (Application::Exists()) Application::Current().Release(*this);
+}
+
+// Each control keeps its distance to the edges it is locked to: locked to both
+// sides it grows with the window, to the far side only it moves with it.
+void Window::LayOutControls() {
+  const std::int32_t dx = content_->width() - settings_.width;
+  const std::int32_t dy = content_->height() - settings_.height;
+  for (const auto& control : controls_) {
+    Rect r = control->designBounds_;
+    const Anchors& lock = control->lock_;
+    if (lock.right && lock.left) r.width += dx;
+    if (lock.right && !lock.left) r.left += dx;
+    if (lock.bottom && lock.top) r.height += dy;
+    if (lock.bottom && !lock.top) r.top += dy;
+    control->widget_->setGeometry(r.left, r.top, std::max(r.width, 0), std::max(r.height, 0));
+  }
+}
+
+// Keyboard focus moves through the controls in ascending tab index; controls
+// of equal index keep their creation order.
+void Window::ApplyTabOrder() {
+  std::vector<Control*> order;
+  for (const auto& control : controls_) {
+    if (control->widget_->focusPolicy() != Qt::NoFocus) order.push_back(control.get());
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->widget_, order[i]->widget_);
+}
+
+}  // namespace toolkit
+
+namespace toolkit {
+
+QWidget* NativeWidget(const Control& control) { return control.widget_; }
+
+QWidget* NativeWindow(const Window& window) { return window.frame_; }
+
+QWidget* NativeContent(const Window& window) { return window.content_; }
+
+}  // namespace toolkit

@@ -1,0 +1,3 @@
+#include "windows/Startup.h"
+
+int main(int argc, char** argv) { return Main(argc, argv); }
