@@ -64,6 +64,7 @@ Listbox::Listbox(QTreeWidget* tree, std::int32_t index) : Control(tree, index), 
   tree_->header()->setSectionsClickable(false);
   tree_->header()->setSectionsMovable(false);
   tree_->header()->setSectionResizeMode(QHeaderView::Fixed);
+  tree_->header()->setMinimumSectionSize(0);  // the shares decide, even in a narrow list
   new ResizeWatcher(tree_->viewport(), [this] { LayOutColumns(); });
 }
 

@@ -21,6 +21,19 @@ constexpr int kPreferredTextWidth = 360;
 // Beyond this many characters the text's wrapped height is not measured: it
 // is sure to need the tallest box.
 constexpr qsizetype kMeasuredLength = 20000;
+// Qt takes time quadratic in a word's length to break it at the best place;
+// a text with a longer word is broken anywhere instead.
+constexpr qsizetype kLongestWrappedWord = 200;
+
+qsizetype LongestWord(const QString& text) {
+  qsizetype longest = 0;
+  qsizetype current = 0;
+  for (const QChar c : text) {
+    current = c.isSpace() ? 0 : current + 1;
+    longest = std::max(longest, current);
+  }
+  return longest;
+}
 
 // Screen readers announce the box as an alert, as they do the platform's own.
 QAccessibleInterface* AlertAccessible(const QString& key, QObject* object) {
@@ -52,7 +65,8 @@ void MsgBox(const std::string& text) {
   shown->setReadOnly(true);
   shown->setFrameShape(QFrame::NoFrame);
   shown->viewport()->setAutoFillBackground(false);
-  shown->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  shown->setWordWrapMode(LongestWord(message) > kLongestWrappedWord ? QTextOption::WrapAnywhere
+                                                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
   shown->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   shown->setFocusPolicy(Qt::ClickFocus);
 

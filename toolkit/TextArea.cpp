@@ -63,6 +63,9 @@ void TextArea::SetProperties(const ControlSpec& spec) {
   edit_->setVerticalScrollBarPolicy(spec.scrollbarVertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   edit_->setHorizontalScrollBarPolicy(spec.scrollbarHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   edit_->setLineWrapMode(spec.scrollbarHorizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  // Lines wrap between words only: breaking a word of a megabyte into lines
+  // takes Qt minutes, and a pasted text can be that long.
+  edit_->setWordWrapMode(QTextOption::WordWrap);
   SetText(spec.text);
 }
 

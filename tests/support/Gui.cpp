@@ -1,0 +1,56 @@
+#include "Gui.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QTest>
+#include <QWidget>
+
+#include "toolkit/Native.h"
+
+namespace testsupport {
+
+void Click(const toolkit::Control& control) {
+  QTest::mouseClick(toolkit::NativeWidget(control), Qt::LeftButton);
+}
+
+void PressKey(const toolkit::Control& control, int qtKey) {
+  QTest::keyClick(toolkit::NativeWidget(control), static_cast<Qt::Key>(qtKey));
+}
+
+void PressKey(const toolkit::Window& window, int qtKey) {
+  QWidget* frame = toolkit::NativeWindow(window);
+  QWidget* focus = frame->focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : frame, static_cast<Qt::Key>(qtKey));
+}
+
+void Type(const toolkit::Control& control, const std::string& text) {
+  QTest::keyClicks(toolkit::NativeWidget(control), QString::fromStdString(text));
+}
+
+void ChooseRow(const toolkit::Control& popup, int row) {
+  auto* combo = qobject_cast<QComboBox*>(toolkit::NativeWidget(popup));
+  combo->setCurrentIndex(row);
+}
+
+void ResizeContent(const toolkit::Window& window, int width, int height) {
+  QWidget* frame = toolkit::NativeWindow(window);
+  QWidget* content = toolkit::NativeContent(window);
+  const QSize chrome = frame->size() - content->size();
+  frame->resize(QSize(width, height) + chrome);
+  ProcessEvents();
+}
+
+void ProcessEvents() {
+  QApplication::processEvents();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::processEvents();
+}
+
+std::string ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+
+void SetClipboardText(const std::string& text) { QApplication::clipboard()->setText(QString::fromStdString(text)); }
+
+void ClearClipboard() { QApplication::clipboard()->clear(); }
+
+}  // namespace testsupport

@@ -1,0 +1,31 @@
+#pragma once
+
+// Driving the real widgets behind the toolkit's controls as a user would.
+
+#include <string>
+
+#include "toolkit/Control.h"
+#include "toolkit/Window.h"
+
+namespace testsupport {
+
+// A left click in the middle of the control.
+void Click(const toolkit::Control& control);
+// A key press with no modifier into the control, or into the window's focused
+// widget.
+void PressKey(const toolkit::Control& control, int qtKey);
+void PressKey(const toolkit::Window& window, int qtKey);
+// Types the text into the control as keystrokes.
+void Type(const toolkit::Control& control, const std::string& text);
+// Chooses row `row` of a popup menu as the user does, raising Change.
+void ChooseRow(const toolkit::Control& popup, int row);
+// Resizes the window's content area as the user drags its frame.
+void ResizeContent(const toolkit::Window& window, int width, int height);
+// Lets queued events (deferred deletions, activation) run.
+void ProcessEvents();
+
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);
+void ClearClipboard();
+
+}  // namespace testsupport

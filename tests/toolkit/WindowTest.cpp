@@ -1,0 +1,336 @@
+#include "toolkit/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Gui.h"
+#include "MessageBoxes.h"
+#include "toolkit/Application.h"
+#include "toolkit/Dispatch.h"
+#include "toolkit/Label.h"
+#include "toolkit/Listbox.h"
+#include "toolkit/Menu.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/Native.h"
+#include "toolkit/PopupMenu.h"
+#include "toolkit/PushButton.h"
+#include "toolkit/TextArea.h"
+#include "toolkit/TextField.h"
+
+namespace {
+
+using namespace toolkit;
+using testsupport::Click;
+
+// A window that records the events it receives.
+class ProbeWindow : public Window {
+ public:
+  static ProbeWindow& Instance() { return ImplicitInstance<ProbeWindow>("ProbeWindow.ProbeWindow"); }
+
+  std::vector<std::string> log;
+  bool acceptBackgroundPress = true;
+
+  void Layout() override {
+    log.push_back("Layout");
+    SetProperties({.width = 300, .height = 200, .minWidth = 200, .minHeight = 150, .title = "Probe"});
+  }
+  void CreateControls() override {
+    log.push_back("CreateControls");
+    for (const ControlSpec& spec : Controls()) CreateControl(spec);
+  }
+  void AddMenuHandlers() override {
+    log.push_back("AddMenuHandlers");
+    AddMenuHandler("Probe", [this] {
+      log.push_back("menu Probe");
+      return true;
+    });
+  }
+  void Event_Open() override { log.push_back("Open"); }
+  void Event_Activate() override { log.push_back("Activate"); }
+  void Event_Close() override { log.push_back("Close"); }
+  bool Event_MouseDown(std::int32_t, std::int32_t) override {
+    log.push_back("window down");
+    return acceptBackgroundPress;
+  }
+  void Event_MouseUp(std::int32_t, std::int32_t) override { log.push_back("window up"); }
+
+  void OK_Action(PushButton&) { log.push_back("OK"); }
+  void Cancel_Action(PushButton&) { log.push_back("Cancel"); }
+  void Boom_Action(PushButton&) { ControlByName("Missing"); }
+  void Field_Open(TextField& field) { log.push_back("Field open " + std::to_string(field.Index())); }
+  bool Link_MouseDown(Label&, std::int32_t, std::int32_t) {
+    log.push_back("link down");
+    return true;
+  }
+  void Link_MouseUp(Label&, std::int32_t, std::int32_t) { log.push_back("link up"); }
+  void Choice_Change(PopupMenu& popup) { log.push_back("change " + std::to_string(popup.ListIndex())); }
+
+  PushButton& OK() const { return ControlAs<PushButton>("OK"); }
+
+ private:
+  static const std::vector<ControlSpec>& Controls() {
+    static const std::vector<ControlSpec> controls = {
+        {.create = Make<TextField>, .name = "Field", .index = 1, .bounds = {10, 10, 100, 22}, .tabIndex = 1,
+         .events = {OnOpen(&ProbeWindow::Field_Open)}},
+        {.create = Make<TextField>, .name = "Field", .index = 0, .bounds = {120, 10, 100, 22}, .tabIndex = 0,
+         .events = {OnOpen(&ProbeWindow::Field_Open)}},
+        {.create = Make<PushButton>, .name = "OK", .bounds = {210, 170, 80, 20}, .lock = {false, false, true, true},
+         .tabIndex = 2, .text = "OK", .isDefault = true, .events = {OnAction(&ProbeWindow::OK_Action)}},
+        {.create = Make<PushButton>, .name = "Cancel", .bounds = {120, 170, 80, 20}, .lock = {true, false, false, true},
+         .tabIndex = 3, .text = "Cancel", .isCancel = true, .events = {OnAction(&ProbeWindow::Cancel_Action)}},
+        {.create = Make<PushButton>, .name = "Boom", .bounds = {10, 170, 80, 20}, .tabIndex = 4, .text = "Boom",
+         .events = {OnAction(&ProbeWindow::Boom_Action)}},
+        {.create = Make<Label>, .name = "Link", .bounds = {10, 40, 100, 20}, .text = "link",
+         .events = {OnMouseDown(&ProbeWindow::Link_MouseDown), OnMouseUp(&ProbeWindow::Link_MouseUp)}},
+        {.create = Make<Label>, .name = "Plain", .bounds = {10, 70, 100, 20}, .text = "plain"},
+        {.create = Make<TextArea>, .name = "Area", .bounds = {120, 40, 170, 100}, .lock = {true, true, true, true},
+         .tabIndex = 5, .multiline = true},
+        {.create = Make<PopupMenu>, .name = "Choice", .bounds = {10, 100, 100, 20}, .tabIndex = 6, .text = "a\rb",
+         .events = {OnChange(&ProbeWindow::Choice_Change)}},
+        {.create = Make<Listbox>, .name = "List", .bounds = {10, 130, 100, 30}, .lock = {true, true, true, false},
+         .tabIndex = 7},
+    };
+    return controls;
+  }
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override { testsupport::ProcessEvents(); }
+  Application app_;
+};
+
+TEST_F(WindowTest, ConstructionRaisesItsEventsInOrder) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  EXPECT_EQ(window.log, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Field open 1",
+                                                  "Field open 0", "Open", "Activate"}));
+  EXPECT_TRUE(window.Visible());
+  EXPECT_EQ(window.Title(), "Probe");
+  EXPECT_EQ(window.Width(), 300);
+  EXPECT_EQ(window.Height(), 200);
+}
+
+TEST_F(WindowTest, ImplicitInstanceIsTheOpenWindowHiddenOrNot) {
+  ProbeWindow& first = ProbeWindow::Instance();
+  EXPECT_EQ(&ProbeWindow::Instance(), &first);
+  first.Hide();
+  EXPECT_FALSE(first.Visible());
+  EXPECT_EQ(&ProbeWindow::Instance(), &first);
+  first.Show();
+  EXPECT_EQ(first.log.back(), "Activate");
+
+  first.Close();
+  EXPECT_EQ(first.log.back(), "Close");
+  EXPECT_EQ(app_.GetImplicitWindow("ProbeWindow.ProbeWindow"), nullptr);
+  testsupport::ProcessEvents();
+  ProbeWindow& second = ProbeWindow::Instance();
+  EXPECT_EQ(second.log.front(), "Layout");
+  EXPECT_EQ(app_.OpenWindows().size(), 1U);
+}
+
+TEST_F(WindowTest, ControlsAreFoundByNameAndIndex) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  EXPECT_EQ(window.ControlByNameIndex("Field", 0).Bounds(), (Rect{120, 10, 100, 22}));
+  EXPECT_EQ(window.ControlByNameIndex("Field", 1).Bounds(), (Rect{10, 10, 100, 22}));
+  EXPECT_EQ(window.ControlByName("OK").Name(), "OK");
+  EXPECT_THROW(window.ControlByName("Missing"), std::out_of_range);
+  EXPECT_THROW(window.ControlByNameIndex("Field", 2), std::out_of_range);
+  EXPECT_THROW(window.ControlAs<Label>("OK"), std::bad_cast);
+}
+
+TEST_F(WindowTest, ReturnAndEscapePressTheDefaultAndCancelButtons) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  window.log.clear();
+  window.ControlByNameIndex("Field", 0).SetFocus();
+  testsupport::PressKey(window, Qt::Key_Return);
+  testsupport::PressKey(window, Qt::Key_Enter);
+  testsupport::PressKey(window, Qt::Key_Escape);
+  window.OK().SetEnabled(false);
+  testsupport::PressKey(window, Qt::Key_Return);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"OK", "OK", "Cancel"}));
+}
+
+TEST_F(WindowTest, TabMovesTheFocusInTabIndexOrder) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  const std::vector<std::pair<std::string, const Control*>> controls = {
+      {"Field 0", &window.ControlByNameIndex("Field", 0)}, {"Field 1", &window.ControlByNameIndex("Field", 1)},
+      {"OK", &window.ControlByName("OK")},          {"Cancel", &window.ControlByName("Cancel")},
+      {"Boom", &window.ControlByName("Boom")},      {"Area", &window.ControlByName("Area")},
+      {"Choice", &window.ControlByName("Choice")},  {"List", &window.ControlByName("List")},
+  };
+  const auto focused = [&] {
+    for (const auto& [name, control] : controls) {
+      if (control->HasFocus()) return name;
+    }
+    return std::string("none");
+  };
+  window.ControlByNameIndex("Field", 0).SetFocus();
+  for (const char* expected : {"Field 1", "OK", "Cancel", "Boom", "Area", "Choice", "List", "Field 0"}) {
+    testsupport::PressKey(window, Qt::Key_Tab);
+    EXPECT_EQ(focused(), expected);
+  }
+}
+
+TEST_F(WindowTest, ControlsKeepTheirDistanceToTheEdgesTheyAreLockedTo) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  testsupport::ResizeContent(window, 400, 260);
+  EXPECT_EQ(window.ControlByName("OK").Bounds(), (Rect{310, 230, 80, 20}));      // right and bottom: moves
+  EXPECT_EQ(window.ControlByName("Cancel").Bounds(), (Rect{120, 230, 80, 20}));  // left and bottom
+  EXPECT_EQ(window.ControlByName("Area").Bounds(), (Rect{120, 40, 270, 160}));   // all four: grows
+  EXPECT_EQ(window.ControlByName("Plain").Bounds(), (Rect{10, 70, 100, 20}));    // left and top: stays
+  testsupport::ResizeContent(window, 10, 10);
+  EXPECT_EQ(window.Width(), 200);
+  EXPECT_EQ(window.Height(), 150);
+}
+
+TEST_F(WindowTest, AnExceptionLeavingAHandlerIsReportedAndEndsTheApplication) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  const auto messages = testsupport::AnswerMessageBoxes([&] { Click(window.ControlByName("Boom")); });
+  EXPECT_EQ(messages, std::vector<std::string>{"Unhandled exception\nwindow \"Probe\" has no control named Missing\n"
+                                               "The application will now end."});
+  EXPECT_TRUE(app_.QuitRequested());
+  EXPECT_EQ(app_.ExitStatus(), kUnhandledExceptionStatus);
+}
+
+TEST_F(WindowTest, PressesOnAControlDoNotReachTheWindowBehind) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  window.log.clear();
+  Click(window.ControlByName("Link"));
+  Click(window.ControlByName("Plain"));
+  QTest::mouseClick(NativeContent(window), Qt::LeftButton, {}, QPoint(150, 155));
+  window.acceptBackgroundPress = false;
+  QTest::mouseClick(NativeContent(window), Qt::LeftButton, {}, QPoint(150, 155));
+  EXPECT_EQ(window.log, (std::vector<std::string>{"link down", "link up", "window down", "window up", "window down"}));
+}
+
+TEST_F(WindowTest, PopupRaisesChangeWheneverTheSelectionChanges) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  auto& choice = window.ControlAs<PopupMenu>("Choice");
+  EXPECT_EQ(choice.RowCount(), 2);
+  EXPECT_EQ(choice.Text(), "a");
+  window.log.clear();
+  testsupport::ChooseRow(choice, 1);
+  choice.DeleteAllRows();
+  EXPECT_EQ(choice.Text(), "");
+  EXPECT_EQ(window.log, (std::vector<std::string>{"change 1", "change -1"}));
+}
+
+TEST_F(WindowTest, TextControlsGiveLineEndingsBackAsCarriageReturns) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  auto& area = window.ControlAs<TextArea>("Area");
+  const std::string odd = "a\xC2\xA0" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d";  // no-break space, U+2028, U+2029
+  area.SetText("1\r\n2\n3\r" + odd);
+  EXPECT_EQ(area.Text(), "1\r2\r3\r" + odd);
+
+  auto& field = window.ControlAs<TextField>("Field", 0);
+  field.SetText("x\r\ny\tz");
+  EXPECT_EQ(field.Text(), "x\ry\tz");
+
+  // What the user types into an editable area reads back the same way.
+  area.SetText("");
+  testsupport::Type(area, "ab");
+  testsupport::PressKey(area, Qt::Key_Return);
+  testsupport::Type(area, "c");
+  EXPECT_EQ(area.Text(), "ab\rc");
+}
+
+TEST_F(WindowTest, ListColumnsSharePercentOfTheVisibleWidth) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  auto& list = window.ControlAs<Listbox>("List");
+  list.SetColumnCount(3);
+  list.SetColumnWidths("50%,30%,40%");
+  // 120 percent in all: scaled to fit the visible width, and laid out again
+  // when the list widens with its window.
+  for (const int windowWidth : {300, 600}) {
+    SCOPED_TRACE(windowWidth);
+    testsupport::ResizeContent(window, windowWidth, 200);
+    const int visible = qobject_cast<QAbstractScrollArea*>(NativeWidget(list))->viewport()->width();
+    EXPECT_GT(visible, windowWidth - 210);  // the list widened with its window
+    EXPECT_NEAR(list.ColumnWidth(0), visible * 50 / 120, 1);
+    EXPECT_NEAR(list.ColumnWidth(1), visible * 30 / 120, 1);
+    EXPECT_NEAR(list.ColumnWidth(2), visible * 40 / 120, 1);
+    EXPECT_LE(list.ColumnWidth(0) + list.ColumnWidth(1) + list.ColumnWidth(2), visible);
+  }
+
+  list.AddRow();
+  list.SetCell(list.LastIndex(), 2, "cell");
+  EXPECT_EQ(list.Cell(0, 2), "cell");
+  EXPECT_EQ(list.Cell(0, 0), "");
+  EXPECT_THROW(list.SetCell(1, 0, "x"), std::out_of_range);
+  EXPECT_THROW(list.SetCell(0, 3, "x"), std::out_of_range);
+}
+
+TEST_F(WindowTest, MenuItemsRunTheWindowsHandlerOrTheirOwnCommand) {
+  MenuBar bar;
+  auto menu = std::make_unique<MenuItem>();
+  menu->SetName("Menu");
+  menu->SetText("&Menu");
+  for (const char* name : {"Probe", "EditSelectAll", "Unhandled"}) {
+    auto item = std::make_unique<MenuItem>();
+    item->SetName(name);
+    item->SetText(name);
+    item->SetAutoEnable(true);
+    menu->Append(std::move(item));
+  }
+  bar.Append(std::move(menu));
+
+  ProbeWindow& window = ProbeWindow::Instance();
+  window.SetMenuBar(&bar);
+  auto& field = window.ControlAs<TextField>("Field", 0);
+  field.SetText("select me");
+  field.SetFocus();
+  QApplication::setActiveWindow(NativeWindow(window));
+  testsupport::ProcessEvents();
+
+  auto* native = NativeWindow(window)->findChild<QMenu*>("Menu");
+  ASSERT_NE(native, nullptr);
+  emit native->aboutToShow();
+  const auto actions = native->actions();
+  EXPECT_TRUE(actions[0]->isEnabled());
+  EXPECT_TRUE(actions[1]->isEnabled());
+  EXPECT_FALSE(actions[2]->isEnabled());  // no handler: nothing to do
+  window.log.clear();
+  actions[0]->trigger();
+  actions[1]->trigger();
+  EXPECT_EQ(window.log, std::vector<std::string>{"menu Probe"});
+  EXPECT_EQ(qobject_cast<QLineEdit*>(NativeWidget(field))->selectedText(), "select me");
+  window.SetMenuBar(nullptr);
+}
+
+TEST(MsgBoxTest, AHugeTextNeverMakesTheBoxLargerThanTheScreen) {
+  const std::string text = "Error\nParent 1: " + std::string(1 << 20, 'x') + "\nshould contain 1 space & 1 slash";
+  QRect boxGeometry;
+  QRect okGeometry;
+  std::string shownText;
+  QTimer::singleShot(50, [&] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    boxGeometry = box->frameGeometry();
+    QPushButton* ok = box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    okGeometry = QRect(ok->mapTo(box, QPoint(0, 0)), ok->size());
+    shownText = box->property(kMsgBoxTextProperty).toString().toStdString();
+    ok->click();
+  });
+  MsgBox(text);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE(boxGeometry.width(), screen.width());
+  EXPECT_LE(boxGeometry.height(), screen.height());
+  EXPECT_TRUE(QRect(QPoint(0, 0), boxGeometry.size()).contains(okGeometry));
+  EXPECT_EQ(shownText, text);
+}
+
+}  // namespace

@@ -1,0 +1,341 @@
+#include "windows/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "Gui.h"
+#include "MessageBoxes.h"
+#include "engine/Globals.h"
+#include "toolkit/Native.h"
+#include "windows/MainMenuBar.h"
+#include "windows/Startup.h"
+
+namespace {
+
+using testsupport::AnswerMessageBoxes;
+using testsupport::Click;
+using testsupport::ClipboardText;
+using testsupport::SetClipboardText;
+
+const std::string kTwoGenes = "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b";
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testsupport::ClearClipboard();
+    app_ = NewAppInstance();
+    LateStartup();
+  }
+  void TearDown() override {
+    Shutdown(*app_);
+    app_.reset();
+    testsupport::ProcessEvents();
+  }
+
+  static MainWindow& Main() { return MainWindow::Instance(); }
+
+  // Puts the text on the clipboard and presses Paste; returns the messages.
+  static std::vector<std::string> Paste(const std::string& text) {
+    SetClipboardText(text);
+    return AnswerMessageBoxes([] { Click(Main().PasteButton()); });
+  }
+  static void Cross() { Click(Main().CrossButton()); }
+
+  // The allele choice controls and the count label, as one line each.
+  static std::string Choice() {
+    std::string out;
+    for (int i = 0; i < 4; ++i) {
+      const toolkit::PopupMenu& popup = Main().wtPopup(i);
+      out += "popup " + std::to_string(i) + (popup.Enabled() ? " on:" : " off:");
+      for (int row = 0; row < popup.RowCount(); ++row) out += " [" + popup.RowText(row) + "]";
+      if (popup.RowCount() > 0) out += " chosen " + std::to_string(popup.ListIndex());
+      out += "\n";
+    }
+    out += std::string("allele label ") + (Main().WildTypeLabel().Visible() ? "shown" : "hidden") + "\n";
+    out += std::string("Cross ") + (Main().CrossButton().Enabled() ? "on" : "off") + "\n";
+    out += "count " + (Main().PupCountLabel().Visible() ? Main().PupCountLabel().Text() : std::string("hidden")) + "\n";
+    return out;
+  }
+
+  // The result list: the headings in brackets, then one line per row.
+  static std::string List() {
+    const toolkit::Listbox& list = Main().PupsListBox();
+    std::string out;
+    for (int column = 0; column < list.ColumnCount(); ++column) out += "[" + list.Heading(column) + "]";
+    out += "\n";
+    for (int row = 0; row < list.RowCount(); ++row) {
+      for (int column = 0; column < list.ColumnCount(); ++column) {
+        out += (column > 0 ? " | " : "") + list.Cell(row, column);
+      }
+      out += "\n";
+    }
+    return out;
+  }
+
+  std::unique_ptr<App> app_;
+};
+
+const char* const kStartChoice =
+    "popup 0 off:\npopup 1 off:\npopup 2 off:\npopup 3 off:\nallele label hidden\nCross off\ncount hidden\n";
+const char* const kBlankList = "[ ][ ][ ][ ][ ]\n";
+
+TEST_F(MainWindowTest, StartsEmptyWithFiveBlankColumns) {
+  EXPECT_EQ(Main().Title(), "Kestrane");
+  EXPECT_EQ(Choice(), kStartChoice);
+  EXPECT_EQ(List(), kBlankList);
+  EXPECT_EQ(Main().PupsListBox().HeaderType(0), 1);
+  EXPECT_EQ(Main().PupsListBox().HeaderType(4), 1);
+  EXPECT_EQ(Main().PupsListBox().ColumnWidths(), "21%,21%,21%,21%,20%");
+  EXPECT_FALSE(Main().OptionsButton().Enabled());
+  EXPECT_EQ(Globals::geneCount, 0);
+}
+
+TEST_F(MainWindowTest, PasteChooseAndCrossPutTheResultOnTheClipboard) {
+  EXPECT_EQ(Paste(kTwoGenes), std::vector<std::string>{});
+  EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b");
+  EXPECT_TRUE(Main().PupsListBox().HasFocus());
+  EXPECT_EQ(Choice(),
+            "popup 0 on: [ w] [ flox] chosen 0\npopup 1 on: [ a] [ b] chosen 0\npopup 2 off:\npopup 3 off:\n"
+            "allele label shown\nCross on\ncount hidden\n");
+
+  testsupport::ChooseRow(Main().wtPopup(1), 1);
+  Cross();
+
+  EXPECT_EQ(Main().PupCountLabel().Text(), "6 possible genotypes");
+  EXPECT_TRUE(Main().PupCountLabel().Visible());
+  EXPECT_EQ(List(), R"([Gene1][Gene2][ ][ ][P]
+Gene1 w/w | Gene2 a/a |  |  | 0.125
+Gene1 w/w | Gene2 b/a |  |  | 0.25
+Gene1 w/w | Gene2 b/b |  |  | 0.125
+Gene1 w/flox | Gene2 a/a |  |  | 0.125
+Gene1 w/flox | Gene2 b/a |  |  | 0.25
+Gene1 w/flox | Gene2 b/b |  |  | 0.125
+)");
+  EXPECT_EQ(ClipboardText(),
+            "Gene1 w/w\tGene2 a/a\t  0.125\n"
+            "Gene1 w/w\tGene2 b/a\t  0.25\n"
+            "Gene1 w/w\tGene2 b/b\t  0.125\n"
+            "Gene1 w/flox\tGene2 a/a\t  0.125\n"
+            "Gene1 w/flox\tGene2 b/a\t  0.25\n"
+            "Gene1 w/flox\tGene2 b/b\t  0.125\n");
+}
+
+TEST_F(MainWindowTest, CrossTwiceGivesTheSameResult) {
+  Paste(kTwoGenes);
+  Cross();
+  const std::string list = List();
+  const std::string clipboard = ClipboardText();
+  Cross();
+  EXPECT_EQ(List(), list);
+  EXPECT_EQ(ClipboardText(), clipboard);
+  EXPECT_EQ(Main().Mixers.size(), 2U);
+}
+
+TEST_F(MainWindowTest, FailedParseShowsOneMessageAndNothingCanBeCrossed) {
+  Paste(kTwoGenes);
+  Cross();
+  const std::string result = ClipboardText();
+
+  EXPECT_EQ(Paste("Gene1 a/b\rGene2 a/b"), std::vector<std::string>{"Error\nParent 1, Gene1 <> parent 2, Gene2"});
+  EXPECT_EQ(Choice(), kStartChoice);
+  EXPECT_EQ(List(), kBlankList);
+  EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 a/b\rGene2 a/b");
+  EXPECT_EQ(Globals::geneCount, 1);
+  // The clipboard held the faulty text Paste read; Cross is disabled, so
+  // pressing it changes nothing.
+  Cross();
+  EXPECT_EQ(List(), kBlankList);
+  EXPECT_NE(ClipboardText(), result);
+}
+
+TEST_F(MainWindowTest, PasteWithoutTextOnTheClipboardChangesNothing) {
+  Paste(kTwoGenes);
+  Cross();
+  const std::string choice = Choice();
+  const std::string list = List();
+  testsupport::ClearClipboard();
+  EXPECT_EQ(AnswerMessageBoxes([] { Click(Main().PasteButton()); }), std::vector<std::string>{});
+  EXPECT_EQ(Choice(), choice);
+  EXPECT_EQ(List(), list);
+  EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b");
+  EXPECT_EQ(Globals::geneCount, 2);
+}
+
+TEST_F(MainWindowTest, PasteOfAnEmptyTextStopsSilently) {
+  Paste(kTwoGenes);
+  EXPECT_EQ(Paste(""), std::vector<std::string>{});
+  EXPECT_EQ(Main().ParentsArea().Text(), "");
+  EXPECT_EQ(Choice(), kStartChoice);
+  EXPECT_EQ(Globals::geneCount, 0);
+}
+
+TEST_F(MainWindowTest, PopupChangeWithdrawsTheResultUntilTheNextCross) {
+  Paste(kTwoGenes);
+  Cross();
+  const std::string firstResult = ClipboardText();
+
+  testsupport::ChooseRow(Main().wtPopup(0), 1);
+  EXPECT_EQ(List(), kBlankList);
+  EXPECT_FALSE(Main().PupCountLabel().Visible());
+  EXPECT_TRUE(Main().CrossButton().Enabled());
+  EXPECT_EQ(Main().wtPopup(0).Text(), " flox");
+  EXPECT_EQ(ClipboardText(), firstResult);
+
+  Cross();
+  EXPECT_EQ(Main().PupsListBox().Cell(0, 0), "Gene1 w/w");
+  EXPECT_EQ(Main().PupsListBox().Cell(3, 0), "Gene1 flox/w");
+  EXPECT_NE(ClipboardText(), firstResult);
+}
+
+TEST_F(MainWindowTest, PasteAfterCrossParsesTheResultText) {
+  Paste("Gene1 a/a\rGene1 a/a");
+  Cross();
+  EXPECT_EQ(ClipboardText(), "Gene1 a/a\t  1\n");
+  // Its final line ending makes a second, empty line; the first line's second
+  // entry is the probability.
+  EXPECT_EQ(AnswerMessageBoxes([] { Click(Main().PasteButton()); }),
+            std::vector<std::string>{"Error\nParent 1:  1\nshould contain 1 space & 1 slash"});
+  EXPECT_EQ(List(), kBlankList);
+}
+
+TEST_F(MainWindowTest, ReturnPressesCrossOnlyWhileItIsEnabled) {
+  testsupport::PressKey(Main(), Qt::Key_Return);
+  EXPECT_EQ(List(), kBlankList);
+  Paste(kTwoGenes);
+  testsupport::PressKey(Main(), Qt::Key_Return);
+  EXPECT_EQ(Main().PupCountLabel().Text(), "6 possible genotypes");
+  EXPECT_EQ(Main().PupsListBox().RowCount(), 6);
+}
+
+TEST_F(MainWindowTest, HugeAndOddClipboardTextsLeaveTheWindowWorking) {
+  std::string manyLines;
+  for (int i = 0; i < 5000; ++i) manyLines += "Gene1 a/b\n";
+  struct Case {
+    const char* name;
+    std::string text;
+    std::vector<std::string> messages;
+  };
+  const Case cases[] = {
+      {"a megabyte on one line", std::string(1 << 20, 'x'), {"Error\nEach parent should be on a separate line"}},
+      {"a megabyte entry", "G " + std::string(1 << 20, 'x') + "\rG a/b",
+       {"Error\nParent 1: G " + std::string(1 << 20, 'x') + "\nshould contain 1 space & 1 slash"}},
+      {"binary bytes", std::string("\x01\x02\x7f\r\x1b\t\x05", 7),
+       {"Error\nParent 1: \x01\x02\x7f\nshould contain 1 space & 1 slash"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Paste(c.text), c.messages);
+    EXPECT_EQ(Choice(), kStartChoice);
+  }
+  // Line feeds end lines like carriage returns: the third line on is dropped.
+  EXPECT_EQ(Paste(manyLines), std::vector<std::string>{});
+  EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 a/b\rGene1 a/b");
+  EXPECT_TRUE(Main().CrossButton().Enabled());
+  // Still working afterwards.
+  Paste(kTwoGenes);
+  Cross();
+  EXPECT_EQ(Main().PupsListBox().RowCount(), 6);
+}
+
+TEST_F(MainWindowTest, ThereIsOneMainWindow) {
+  MainWindow& first = Main();
+  EXPECT_EQ(&Main(), &first);
+  EXPECT_EQ(app_->OpenWindows().size(), 1U);
+}
+
+TEST_F(MainWindowTest, KeepsItsSizeLimitsAndAnchorsItsControls) {
+  testsupport::ResizeContent(Main(), 100, 100);
+  EXPECT_EQ(Main().Width(), 396);
+  EXPECT_EQ(Main().Height(), 350);
+  EXPECT_EQ(Main().CrossButton().Bounds(), (toolkit::Rect{296, 310, 80, 20}));
+  EXPECT_EQ(Main().QuitButton().Bounds(), (toolkit::Rect{26, 310, 80, 20}));
+  EXPECT_EQ(Main().PupsListBox().Bounds(), (toolkit::Rect{20, 169, 356, 129}));
+  EXPECT_EQ(Main().ParentsArea().Bounds(), (toolkit::Rect{20, 43, 356, 43}));
+
+  testsupport::ResizeContent(Main(), 596, 472);
+  EXPECT_EQ(Main().ParentsArea().Bounds(), (toolkit::Rect{20, 43, 556, 43}));
+  EXPECT_EQ(Main().PupsListBox().Bounds(), (toolkit::Rect{20, 169, 556, 251}));
+  EXPECT_EQ(Main().CrossButton().Bounds(), (toolkit::Rect{296, 432, 80, 20}));
+  EXPECT_EQ(Main().wtPopup(3).Bounds(), (toolkit::Rect{296, 94, 80, 20}));
+  EXPECT_EQ(Main().OptionsButton().Bounds(), (toolkit::Rect{296, 14, 80, 20}));
+}
+
+TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
+  struct Item {
+    std::string name;
+    std::string text;
+    std::optional<std::string> shortcut;
+  };
+  const std::vector<Item> expected = {
+      {"FileMenu", "&File", ""},          {"About", "About Kestrane", ""},    {"FileQuit", "&Quit", "Cmd+Q"},
+      {"EditMenu", "&Edit", ""},          {"EditUndo", "&Undo", "Cmd+Z"},     {"EditSeparator1", "-", std::nullopt},
+      {"EditCut", "Cu&t", "Cmd+X"},       {"EditCopy", "&Copy", "Cmd+C"},     {"EditPaste", "&Paste", "Cmd+V"},
+      {"EditClear", "&Delete", ""},       {"EditSeparator2", "-", std::nullopt},
+      {"EditSelectAll", "Select &All", "Cmd+A"},
+  };
+  std::vector<Item> actual;
+  const toolkit::MenuBar& bar = *Main().MenuBar();
+  ASSERT_EQ(&bar, &MainMenuBar::Instance());
+  ASSERT_EQ(app_->MenuBar(), &bar);
+  ASSERT_EQ(bar.Count(), 2U);
+  for (std::size_t m = 0; m < bar.Count(); ++m) {
+    const toolkit::MenuItem& menu = bar.Item(m);
+    actual.push_back({menu.Name(), menu.Text(), menu.KeyboardShortcut()});
+    for (std::size_t i = 0; i < menu.Count(); ++i) {
+      const toolkit::MenuItem& item = menu.Item(i);
+      EXPECT_TRUE(item.AutoEnable()) << item.Name();
+      actual.push_back({item.Name(), item.Text(), item.KeyboardShortcut()});
+    }
+  }
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_EQ(actual[i].name, expected[i].name);
+    EXPECT_EQ(actual[i].text, expected[i].text);
+    EXPECT_EQ(actual[i].shortcut, expected[i].shortcut);
+  }
+  // The accessors find the items by name.
+  EXPECT_EQ(&Main().EditClear(), &bar.Find("EditClear"));
+  EXPECT_EQ(Main().About().Text(), "About Kestrane");
+  EXPECT_EQ(Main().FileQuit().KeyboardShortcut(), "Cmd+Q");
+
+  // On screen the shortcuts use the platform's command key.
+  auto* fileMenu = toolkit::NativeWindow(Main())->findChild<QMenu*>("FileMenu");
+  ASSERT_NE(fileMenu, nullptr);
+  const auto actions = fileMenu->actions();
+  ASSERT_EQ(actions.size(), 2);
+  EXPECT_EQ(actions[1]->shortcut(), QKeySequence("Ctrl+Q"));
+  EXPECT_EQ(actions[1]->menuRole(), QAction::QuitRole);
+}
+
+// Runs the event loop as start-up does, with `action` run from inside it.
+int RunLoopWith(App& app, const std::function<void()>& action) {
+  QTimer::singleShot(0, action);
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&app] { app.Quit(99); });
+  watchdog.start(10000);
+  return app.Run([] {});
+}
+
+TEST_F(MainWindowTest, QuitButtonEndsTheEventLoopWithStatus0) {
+  EXPECT_EQ(RunLoopWith(*app_, [] { Click(Main().QuitButton()); }), 0);
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheEventLoopWithStatus0) {
+  EXPECT_EQ(RunLoopWith(*app_, [] { Main().Close(); }), 0);
+}
+
+TEST_F(MainWindowTest, QuitMenuItemEndsTheEventLoopWithStatus0) {
+  auto* fileMenu = toolkit::NativeWindow(Main())->findChild<QMenu*>("FileMenu");
+  EXPECT_EQ(RunLoopWith(*app_, [fileMenu] { fileMenu->actions()[1]->trigger(); }), 0);
+}
+
+}  // namespace
