@@ -1,6 +1,7 @@
 #include "toolkit/TextField.h"
 
 #include <QLineEdit>
+#include <limits>
 
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
@@ -9,7 +10,11 @@ namespace toolkit {
 
 TextField::TextField(std::int32_t index) : TextField(new QLineEdit, index) {}
 
-TextField::TextField(QLineEdit* edit, std::int32_t index) : Control(edit, index), edit_(edit) {}
+// A field takes texts of any length: Qt's own limit of 32767 characters would
+// silently cut a longer text that the program or the user puts in.
+TextField::TextField(QLineEdit* edit, std::int32_t index) : Control(edit, index), edit_(edit) {
+  edit_->setMaxLength(std::numeric_limits<int>::max());
+}
 
 std::string TextField::Text() const { return ReplaceLineEndings(FromQt(edit_->text()), "\r"); }
 

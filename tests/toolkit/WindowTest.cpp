@@ -248,6 +248,14 @@ TEST_F(WindowTest, TextControlsGiveLineEndingsBackAsCarriageReturns) {
   EXPECT_EQ(area.Text(), "ab\rc");
 }
 
+TEST_F(WindowTest, FieldsHoldTextsOfAnyLength) {
+  auto& field = ProbeWindow::Instance().ControlAs<TextField>("Field", 0);
+  const std::string longText(100000, 'x');
+  field.SetText(longText);
+  testsupport::Type(field, "y");
+  EXPECT_EQ(field.Text(), longText + "y");
+}
+
 TEST_F(WindowTest, ListColumnsSharePercentOfTheVisibleWidth) {
   ProbeWindow& window = ProbeWindow::Instance();
   auto& list = window.ControlAs<Listbox>("List");
