@@ -9,6 +9,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/MsgBox.h"
+#include "windows/EditWindow.h"
 #include "windows/MainMenuBar.h"
 
 namespace {
@@ -82,7 +83,13 @@ const std::vector<ControlSpec>& Controls() {
        .tabIndex = 1,
        .text = "Paste",
        .events = {OnAction(&MainWindow::PasteButton_Action)}},
-      {.create = Make<PushButton>, .name = "EditButton", .bounds = {204, 14, 80, 20}, .lock = kLeftTop, .tabIndex = 2, .text = "Edit"},
+      {.create = Make<PushButton>,
+       .name = "EditButton",
+       .bounds = {204, 14, 80, 20},
+       .lock = kLeftTop,
+       .tabIndex = 2,
+       .text = "Edit",
+       .events = {OnAction(&MainWindow::EditButton_Action)}},
       {.create = Make<Label>, .name = "ParentsLabel", .bounds = {20, 20, 56, 20}, .lock = kLeftTop, .tabIndex = 3, .text = "Parents", .bold = true},
       {.create = Make<Label>,
        .name = "WildTypeLabel",
@@ -182,6 +189,14 @@ void MainWindow::PasteButton_Action(PushButton& /*button*/) {
   ResetResultList();
   Initialize();
   ParseInput();
+}
+
+// Edit always shows the parents' text as the main window holds it: entries
+// typed earlier and not committed with OK are dropped.
+void MainWindow::EditButton_Action(PushButton& /*button*/) {
+  EditWindow& editor = EditWindow::Instance();
+  editor.ReloadOnActivate();
+  editor.Show();
 }
 
 void MainWindow::QuitButton_Action(PushButton& /*button*/) { Quit(0); }

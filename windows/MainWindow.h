@@ -5,6 +5,8 @@
 //
 //   Paste    clipboard text -> ParentsArea; result list cleared; Initialize;
 //            ParseInput -> (on success) SetPopups fills one popup per gene
+//   Edit     the genotype editor shows ParentsArea's entries; its OK joins
+//            them back into ParentsArea and goes on as Paste does
 //   Cross    MixAlleles crosses each gene with its popup's choice into Mixers
 //            -> CalcResult: count label, result list, then the clipboard
 //   popup    a changed choice withdraws the result shown
@@ -58,6 +60,7 @@ class MainWindow : public toolkit::Window {
   toolkit::Listbox& PupsListBox() const;
 
   void PasteButton_Action(toolkit::PushButton& button);
+  void EditButton_Action(toolkit::PushButton& button);
   void QuitButton_Action(toolkit::PushButton& button);
   void CrossButton_Action(toolkit::PushButton& button);
   void wtPopup_Change(toolkit::PopupMenu& popup);

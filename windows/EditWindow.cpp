@@ -1,0 +1,205 @@
+#include "windows/EditWindow.h"
+
+#include "engine/Globals.h"
+#include "toolkit/Application.h"
+#include "toolkit/Text.h"
+#include "windows/MainWindow.h"
+
+namespace {
+
+using namespace toolkit;
+
+constexpr Anchors kLeftTop = {true, true, false, false};
+
+constexpr std::int32_t kParents = 2;
+constexpr std::int32_t kGeneColumns = 4;
+constexpr std::int32_t kFields = kParents * kGeneColumns;
+
+// The member of Field for a parent (0 or 1) and a gene column (0 to 3).
+constexpr std::int32_t FieldIndex(std::int32_t parent, std::int32_t column) { return kGeneColumns * parent + column; }
+
+// Piece `index` of a split text; a piece the text does not have is empty.
+std::string PieceAt(const std::vector<std::string>& pieces, std::int32_t index) {
+  const auto at = static_cast<std::size_t>(index);
+  return at < pieces.size() ? pieces[at] : std::string();
+}
+
+const WindowSettings kSettings = {
+    .placement = 0,
+    .width = 602,
+    .height = 193,
+    .minWidth = 64,
+    .minHeight = 64,
+    .maxWidth = 32000,
+    .maxHeight = 32000,
+    .frame = 0,
+    .composite = false,
+    .hasBackColor = false,
+    .backColor = RGB(255, 255, 255),
+    .title = "Parent Genotype Editor",
+    .visible = true,
+    .fullScreen = false,
+    .menuBarVisible = true,
+    .closeButton = true,
+    .resizeable = false,
+    .liveResize = true,
+    .maximizeButton = true,
+    .minimizeButton = true,
+    .fullScreenButton = false,
+    .macProcID = 0,
+};
+
+ControlSpec StaticText(const char* name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t tabIndex,
+                       const char* text) {
+  return {.create = Make<Label>,
+          .name = name,
+          .bounds = {left, top, width, 20},
+          .lock = kLeftTop,
+          .tabIndex = tabIndex,
+          .text = text};
+}
+
+TextArea& ParentsArea() { return MainWindow::Instance().ParentsArea(); }
+
+}  // namespace
+
+EditWindow& EditWindow::Instance() { return ImplicitInstance<EditWindow>("EditWindow.EditWindow"); }
+
+void EditWindow::Layout() { SetProperties(kSettings); }
+
+void EditWindow::CreateControls() { CreateControls0(); }
+
+void EditWindow::CreateControls0() {
+  for (const ControlSpec& spec : Controls()) CreateControl(spec);
+}
+
+const std::vector<ControlSpec>& EditWindow::Controls() {
+  // Field(index) stands in row index / 4 (a parent) and column index % 4 (a
+  // gene); its tab index is its index, so Tab runs through parent 1's genes,
+  // then parent 2's.
+  const auto field = [](std::int32_t index, std::int32_t left, std::int32_t width) -> ControlSpec {
+    return {.create = Make<FieldControl>,
+            .name = "Field",
+            .index = index,
+            .bounds = {left, index < kGeneColumns ? 43 : 77, width, 22},
+            .lock = kLeftTop,
+            .tabIndex = index};
+  };
+  static const std::vector<ControlSpec> controls = {
+      field(0, 86, 118),
+      field(1, 210, 120),
+      field(2, 336, 120),
+      field(3, 462, 120),
+      StaticText("Parent1Label", 20, 44, 54, 4, "Parent 1"),
+      StaticText("Gene1Label", 88, 20, 100, 5, "Gene1 a/b"),
+      StaticText("Gene2Label", 214, 20, 100, 6, "Gene2 c/d"),
+      StaticText("Gene3Label", 339, 20, 100, 7, "Gene3 e/f"),
+      StaticText("Gene4Label", 464, 20, 100, 8, "Gene4 g/h"),
+      field(4, 86, 118),
+      field(5, 210, 120),
+      field(6, 336, 120),
+      field(7, 462, 120),
+      StaticText("Parent2Label", 20, 78, 54, 13, "Parent 2"),
+      StaticText("Help1Label", 86, 109, 485, 14,
+                 "Enter one space between gene and alleles, and one slash between alleles."),
+      {.create = Make<PushButton>,
+       .name = "OK_Button",
+       .bounds = {502, 148, 80, 20},
+       .lock = kLeftTop,
+       .tabIndex = 16,
+       .text = "OK",
+       .isDefault = true,
+       .events = {OnAction(&EditWindow::OK_Button_Action)}},
+      {.create = Make<PushButton>,
+       .name = "CancelButton",
+       .bounds = {410, 148, 80, 20},
+       .lock = kLeftTop,
+       .tabIndex = 17,
+       .text = "Cancel",
+       .isCancel = true,
+       .events = {OnAction(&EditWindow::CancelButton_Action)}},
+      StaticText("Help2Label1", 86, 131, 275, 18, "Multiple characters in alleles are allowed."),
+  };
+  return controls;
+}
+
+TextField& EditWindow::Field(std::int32_t index) const { return ControlAs<TextField>("Field", index); }
+Label& EditWindow::Parent1Label() const { return ControlAs<Label>("Parent1Label"); }
+Label& EditWindow::Gene1Label() const { return ControlAs<Label>("Gene1Label"); }
+Label& EditWindow::Gene2Label() const { return ControlAs<Label>("Gene2Label"); }
+Label& EditWindow::Gene3Label() const { return ControlAs<Label>("Gene3Label"); }
+Label& EditWindow::Gene4Label() const { return ControlAs<Label>("Gene4Label"); }
+Label& EditWindow::Parent2Label() const { return ControlAs<Label>("Parent2Label"); }
+Label& EditWindow::Help1Label() const { return ControlAs<Label>("Help1Label"); }
+PushButton& EditWindow::OK_Button() const { return ControlAs<PushButton>("OK_Button"); }
+PushButton& EditWindow::CancelButton() const { return ControlAs<PushButton>("CancelButton"); }
+Label& EditWindow::Help2Label1() const { return ControlAs<Label>("Help2Label1"); }
+
+// Both parents get as many entries as the parent with more filled columns
+// has; an empty field becomes an empty entry, so every entry keeps its column
+// and the parser names the gene that is missing.
+void EditWindow::OK_Button_Action(PushButton& /*button*/) {
+  Globals::geneCount = static_cast<std::int32_t>(Max(FilledColumns(0), FilledColumns(1)));
+
+  std::string text;
+  for (std::int32_t parent = 0; parent < kParents; ++parent) {
+    for (std::int32_t column = 0; column < Globals::geneCount; ++column) {
+      text += Field(FieldIndex(parent, column)).Text();
+      if (column < Globals::geneCount - 1) text += Chr(9);
+    }
+    if (parent == 0) text += Chr(13);
+  }
+  ParentsArea().SetText(text);
+
+  Hide();
+  MainWindow::Instance().ResetResultList();
+  MainWindow::Instance().Initialize();
+  MainWindow::Instance().ParseInput();
+}
+
+void EditWindow::CancelButton_Action(PushButton& /*button*/) { Hide(); }
+
+// Coming back from another window keeps what the user typed; only a new text
+// in the main window (a Paste meanwhile) replaces it. A new editor is loaded
+// by the Edit request that follows its building.
+void EditWindow::Event_Activate() {
+  if (reloadRequested_ || (loadedText_ && *loadedText_ != ParentsArea().Text())) LoadFields();
+}
+
+void EditWindow::ReloadOnActivate() {
+  if (IsActive()) {
+    LoadFields();
+  } else {
+    reloadRequested_ = true;
+  }
+}
+
+// Only the first two lines and their first four entries are read; an empty
+// entry leaves its field empty, so every entry stays in its own column.
+void EditWindow::LoadFields() {
+  reloadRequested_ = false;
+  for (std::int32_t index = 0; index < kFields; ++index) Field(index).SetText("");
+
+  if (!ParentsArea().Text().empty()) {
+    // The main window keeps the text with carriage returns as its only line
+    // endings, whatever the editor does next.
+    ParentsArea().SetText(ReplaceLineEndings(ParentsArea().Text(), Chr(13)));
+    const std::vector<std::string> lines = Split(ParentsArea().Text(), Chr(13));
+    for (std::int32_t parent = 0; parent < kParents; ++parent) {
+      const std::vector<std::string> entries = Split(PieceAt(lines, parent), Chr(9));
+      for (std::int32_t column = 0; column < kGeneColumns; ++column) {
+        const std::string entry = PieceAt(entries, column);
+        if (!entry.empty()) Field(FieldIndex(parent, column)).SetText(entry);
+      }
+    }
+  }
+  loadedText_ = ParentsArea().Text();
+  Field(0).SetFocus();
+}
+
+std::int32_t EditWindow::FilledColumns(std::int32_t parent) const {
+  for (std::int32_t column = kGeneColumns - 1; column >= 0; --column) {
+    if (!Field(FieldIndex(parent, column)).Text().empty()) return column + 1;
+  }
+  return 0;
+}
