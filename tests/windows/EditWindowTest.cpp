@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,14 +30,14 @@ const Fields kNoFields(8);
 const std::string kTwoGenes = "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b";
 const Fields kTwoGenesFields = {"Gene1 w/flox", "Gene2 a/b", "", "", "Gene1 w/w", "Gene2 a/b", "", ""};
 
-class EditWindowTestBase {
+class EditWindowTest : public ::testing::Test {
  protected:
-  void StartApp() {
+  void SetUp() override {
     testsupport::ClearClipboard();
     app_ = NewAppInstance();
     LateStartup();
   }
-  void StopApp() {
+  void TearDown() override {
     Shutdown(*app_);
     app_.reset();
     ProcessEvents();
@@ -90,12 +90,6 @@ class EditWindowTestBase {
   }
 
   std::unique_ptr<App> app_;
-};
-
-class EditWindowTest : public EditWindowTestBase, public ::testing::Test {
- protected:
-  void SetUp() override { StartApp(); }
-  void TearDown() override { StopApp(); }
 };
 
 TEST_F(EditWindowTest, EditOpensOneFixedSizeEditorWithItsControls) {
@@ -376,11 +370,9 @@ struct LoadCase {
   std::string textAfter;  // the main window's text once the editor is open
 };
 
-class EditWindowLoadTest : public EditWindowTestBase, public ::testing::TestWithParam<LoadCase> {
- protected:
-  void SetUp() override { StartApp(); }
-  void TearDown() override { StopApp(); }
-};
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+class EditWindowLoadTest : public EditWindowTest, public ::testing::WithParamInterface<LoadCase> {};
 
 TEST_P(EditWindowLoadTest, EditShowsTheFirstTwoLinesAndFourEntries) {
   const LoadCase& c = GetParam();
@@ -437,11 +429,9 @@ struct CommitCase {
   bool crossEnabled;
 };
 
-class EditWindowCommitTest : public EditWindowTestBase, public ::testing::TestWithParam<CommitCase> {
- protected:
-  void SetUp() override { StartApp(); }
-  void TearDown() override { StopApp(); }
-};
+void PrintTo(const CommitCase& c, std::ostream* os) { *os << c.name; }
+
+class EditWindowCommitTest : public EditWindowTest, public ::testing::WithParamInterface<CommitCase> {};
 
 TEST_P(EditWindowCommitTest, OKJoinsTheFieldsAndParsesThem) {
   const CommitCase& c = GetParam();
