@@ -1,3 +1,5 @@
+#include "windows/EditWindow.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include "MessageBoxes.h"
 #include "engine/Globals.h"
 #include "toolkit/Native.h"
-#include "windows/EditWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/Startup.h"
 
