@@ -58,6 +58,14 @@ QAction* AddItem(QMenu& menu, const MenuItem& item, Window& window) {
   return action;
 }
 
+// Enables each item of the menu whose choice would do something now; the
+// actions carry their items' names.
+void UpdateEnabled(QMenu& menu, const MenuBar& model, const Window& window) {
+  for (QAction* action : menu.actions()) {
+    if (!action->isSeparator()) action->setEnabled(CanChoose(model.Find(FromQt(action->objectName())), window));
+  }
+}
+
 }  // namespace
 
 QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window) {
@@ -68,15 +76,8 @@ QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window) {
     menu->setObjectName(ToQt(menuItem.Name()));
     menu->menuAction()->setObjectName(ToQt(menuItem.Name()));
 
-    std::vector<std::pair<QAction*, const MenuItem*>> actions;
-    for (std::size_t i = 0; i < menuItem.Count(); ++i) {
-      const MenuItem& item = menuItem.Item(i);
-      QAction* action = AddItem(*menu, item, window);
-      if (!item.IsSeparator()) actions.emplace_back(action, &item);
-    }
-    const auto updateEnabled = [actions, &window] {
-      for (const auto& [action, item] : actions) action->setEnabled(CanChoose(*item, window));
-    };
+    for (std::size_t i = 0; i < menuItem.Count(); ++i) AddItem(*menu, menuItem.Item(i), window);
+    const auto updateEnabled = [menu, &model, &window] { UpdateEnabled(*menu, model, window); };
     // Enabled afresh whenever the menu opens or the focus moves, so that the
     // shortcuts of commands that cannot act stay quiet.
     QObject::connect(menu, &QMenu::aboutToShow, menu, updateEnabled);
@@ -84,6 +85,10 @@ QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window) {
     updateEnabled();
   }
   return bar;
+}
+
+void UpdateMenuEnabling(QMenuBar& bar, const MenuBar& model, const Window& window) {
+  for (QMenu* menu : bar.findChildren<QMenu*>()) UpdateEnabled(*menu, model, window);
 }
 
 }  // namespace toolkit

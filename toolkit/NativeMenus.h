@@ -13,5 +13,8 @@ class Window;
 // window's handler registered under the item's name, the standard edit
 // commands act on the focused text control, and the Quit item quits.
 QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window);
+// Enables the items of `bar`, built from `model`, afresh for what `window`
+// can do now, as when a handler has been added.
+void UpdateMenuEnabling(QMenuBar& bar, const MenuBar& model, const Window& window);
 
 }  // namespace toolkit

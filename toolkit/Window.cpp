@@ -196,6 +196,10 @@ Control& Window::ControlByNameIndex(const std::string& name, std::int32_t index)
 
 void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
   menuHandlers_[itemName] = std::move(handler);
+  // A window installs its menu bar before it adds its handlers, so the item
+  // this handler serves was built disabled.
+  auto* bar = qobject_cast<QMenuBar*>(frame_->menuWidget());
+  if (bar != nullptr && menuBar_ != nullptr) UpdateMenuEnabling(*bar, *menuBar_, *this);
 }
 
 bool Window::HasMenuHandler(const std::string& itemName) const { return menuHandlers_.count(itemName) > 0; }
