@@ -10,6 +10,7 @@
 #include "toolkit/Clipboard.h"
 #include "toolkit/MsgBox.h"
 #include "windows/EditWindow.h"
+#include "windows/HelpWindow.h"
 #include "windows/MainMenuBar.h"
 
 namespace {
@@ -105,7 +106,13 @@ const std::vector<ControlSpec>& Controls() {
        .tabIndex = 11,
        .text = "Quit",
        .events = {OnAction(&MainWindow::QuitButton_Action)}},
-      {.create = Make<PushButton>, .name = "HelpButton", .bounds = {158, 432, 80, 20}, .lock = kLeftBottom, .tabIndex = 12, .text = "Help"},
+      {.create = Make<PushButton>,
+       .name = "HelpButton",
+       .bounds = {158, 432, 80, 20},
+       .lock = kLeftBottom,
+       .tabIndex = 12,
+       .text = "Help",
+       .events = {OnAction(&MainWindow::HelpButton_Action)}},
       {.create = Make<PushButton>,
        .name = "CrossButton",
        .bounds = {296, 432, 80, 20},
@@ -200,6 +207,8 @@ void MainWindow::EditButton_Action(PushButton& /*button*/) {
 }
 
 void MainWindow::QuitButton_Action(PushButton& /*button*/) { Quit(0); }
+
+void MainWindow::HelpButton_Action(PushButton& /*button*/) { HelpWindow::Instance().Show(); }
 
 void MainWindow::CrossButton_Action(PushButton& /*button*/) { MixAlleles(); }
 

@@ -10,6 +10,7 @@
 //   Cross    MixAlleles crosses each gene with its popup's choice into Mixers
 //            -> CalcResult: count label, result list, then the clipboard
 //   popup    a changed choice withdraws the result shown
+//   Help     shows the one help window
 //
 // The engine methods only apply the engine's outcomes to the controls; the
 // window keeps no state but Mixers and what its controls show.
@@ -62,6 +63,7 @@ class MainWindow : public toolkit::Window {
   void PasteButton_Action(toolkit::PushButton& button);
   void EditButton_Action(toolkit::PushButton& button);
   void QuitButton_Action(toolkit::PushButton& button);
+  void HelpButton_Action(toolkit::PushButton& button);
   void CrossButton_Action(toolkit::PushButton& button);
   void wtPopup_Change(toolkit::PopupMenu& popup);
   void PupsListBox_Open(toolkit::Listbox& list);

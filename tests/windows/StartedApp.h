@@ -1,0 +1,41 @@
+#pragma once
+
+// A fixture that starts the application as main() does, main window included,
+// and shuts it down after each test. The addresses that the application would
+// open in the browser are recorded instead.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Gui.h"
+#include "windows/MainWindow.h"
+#include "windows/Startup.h"
+
+class StartedAppTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_ = NewAppInstance();
+    app_->SetUrlOpener([this](const std::string& url) { openedUrls_.push_back(url); });
+    LateStartup();
+  }
+  void TearDown() override {
+    Shutdown(*app_);
+    app_.reset();
+    testsupport::ProcessEvents();
+  }
+
+  static MainWindow& Main() { return MainWindow::Instance(); }
+
+  // The open window of class W registered as `className`, or nullptr; unlike
+  // the class's Instance() it never creates one.
+  template <class W>
+  W* OpenWindow(const std::string& className) const {
+    return dynamic_cast<W*>(app_->GetImplicitWindow(className));
+  }
+
+  std::unique_ptr<App> app_;
+  std::vector<std::string> openedUrls_;
+};
