@@ -98,6 +98,8 @@ struct ControlSpec {
   // Push buttons: pressed by Return or Enter, and by Escape.
   bool isDefault = false;
   bool isCancel = false;
+  // Labels.
+  TextAlign textAlign = TextAlign::Left;
   // Text areas and list boxes.
   bool readOnly = false;
   bool multiline = false;

@@ -6,6 +6,18 @@
 #include "toolkit/QtText.h"
 
 namespace toolkit {
+namespace {
+
+Qt::Alignment AlignmentOf(TextAlign align) {
+  switch (align) {
+    case TextAlign::Left: return Qt::AlignLeft | Qt::AlignVCenter;
+    case TextAlign::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case TextAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+}  // namespace
 
 Label::Label(std::int32_t index) : Label(new QLabel, index) {}
 
@@ -44,6 +56,7 @@ void Label::SetProperties(const ControlSpec& spec) {
   SetText(spec.text);
   SetTextColor(spec.textColor);
   label_->setWordWrap(spec.multiline);
+  label_->setAlignment(AlignmentOf(spec.textAlign));
 }
 
 }  // namespace toolkit

@@ -41,4 +41,8 @@ struct Anchors {
 
 enum class MouseCursor { Standard, FingerPointer };
 
+// Where a label's text stands in its frame, from left to right; it is always
+// centred from top to bottom.
+enum class TextAlign { Left, Center, Right };
+
 }  // namespace toolkit
