@@ -9,6 +9,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/MsgBox.h"
+#include "windows/AboutWindow.h"
 #include "windows/EditWindow.h"
 #include "windows/HelpWindow.h"
 #include "windows/MainMenuBar.h"
@@ -245,12 +246,21 @@ MenuItem& MainWindow::FileMenu() const { return MenuItemNamed("FileMenu"); }
 QuitMenuItem& MainWindow::FileQuit() const { return dynamic_cast<QuitMenuItem&>(MenuItemNamed("FileQuit")); }
 AppleMenuItem& MainWindow::About() const { return dynamic_cast<AppleMenuItem&>(MenuItemNamed("About")); }
 
+void MainWindow::AddMenuHandlers() {
+  AddMenuHandler("About", [this] { return About_Action(); });
+}
+
 void MainWindow::Event_Open() {
   Globals::geneCount = 0;
   Initialize();
 }
 
 void MainWindow::Event_Close() { Quit(0); }
+
+bool MainWindow::About_Action() {
+  AboutWindow::Instance().Show();
+  return true;
+}
 
 void MainWindow::ParseInput() {
   Globals::parents = std::make_shared<breederPair>();

@@ -10,7 +10,7 @@
 //   Cross    MixAlleles crosses each gene with its popup's choice into Mixers
 //            -> CalcResult: count label, result list, then the clipboard
 //   popup    a changed choice withdraws the result shown
-//   Help     shows the one help window
+//   Help     shows the one help window; File > About the one About window
 //
 // The engine methods only apply the engine's outcomes to the controls; the
 // window keeps no state but Mixers and what its controls show.
@@ -81,8 +81,10 @@ class MainWindow : public toolkit::Window {
   toolkit::QuitMenuItem& FileQuit() const;
   toolkit::AppleMenuItem& About() const;
 
+  void AddMenuHandlers() override;
   void Event_Open() override;
   void Event_Close() override;
+  bool About_Action();
 
   void ParseInput();
   void Initialize();

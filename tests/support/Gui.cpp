@@ -14,6 +14,8 @@ void Click(const toolkit::Control& control) {
   QTest::mouseClick(toolkit::NativeWidget(control), Qt::LeftButton);
 }
 
+void MovePointerInto(const toolkit::Control& control) { QTest::mouseMove(toolkit::NativeWidget(control)); }
+
 void PressKey(const toolkit::Control& control, int qtKey) {
   QTest::keyClick(toolkit::NativeWidget(control), static_cast<Qt::Key>(qtKey));
 }

@@ -11,6 +11,8 @@ namespace testsupport {
 
 // A left click in the middle of the control.
 void Click(const toolkit::Control& control);
+// Moves the pointer into the middle of the control, which it enters.
+void MovePointerInto(const toolkit::Control& control);
 // A key press with no modifier into the control, or into the window's focused
 // widget.
 void PressKey(const toolkit::Control& control, int qtKey);
