@@ -13,6 +13,7 @@
 
 #include "Gui.h"
 #include "MessageBoxes.h"
+#include "StartedApp.h"
 #include "engine/Globals.h"
 #include "toolkit/Native.h"
 #include "windows/MainWindow.h"
@@ -31,21 +32,8 @@ const Fields kNoFields(8);
 const std::string kTwoGenes = "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b";
 const Fields kTwoGenesFields = {"Gene1 w/flox", "Gene2 a/b", "", "", "Gene1 w/w", "Gene2 a/b", "", ""};
 
-class EditWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testsupport::ClearClipboard();
-    app_ = NewAppInstance();
-    LateStartup();
-  }
-  void TearDown() override {
-    Shutdown(*app_);
-    app_.reset();
-    ProcessEvents();
-  }
-
-  static MainWindow& Main() { return MainWindow::Instance(); }
-  // The open editor; only called once Edit has opened it.
+class EditWindowTest : public StartedAppTest {
+ protected:  // The open editor; only called once Edit has opened it.
   static EditWindow& Editor() { return EditWindow::Instance(); }
 
   // Presses Edit and lets the window system settle the activation.
@@ -89,8 +77,6 @@ class EditWindowTest : public ::testing::Test {
     QApplication::setActiveWindow(toolkit::NativeWindow(window));
     ProcessEvents();
   }
-
-  std::unique_ptr<App> app_;
 };
 
 TEST_F(EditWindowTest, EditOpensOneFixedSizeEditorWithItsControls) {

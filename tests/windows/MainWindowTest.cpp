@@ -12,6 +12,7 @@
 
 #include "Gui.h"
 #include "MessageBoxes.h"
+#include "StartedApp.h"
 #include "engine/Globals.h"
 #include "toolkit/Native.h"
 #include "windows/MainMenuBar.h"
@@ -26,21 +27,8 @@ using testsupport::SetClipboardText;
 
 const std::string kTwoGenes = "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b";
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public StartedAppTest {
  protected:
-  void SetUp() override {
-    testsupport::ClearClipboard();
-    app_ = NewAppInstance();
-    LateStartup();
-  }
-  void TearDown() override {
-    Shutdown(*app_);
-    app_.reset();
-    testsupport::ProcessEvents();
-  }
-
-  static MainWindow& Main() { return MainWindow::Instance(); }
-
   // Puts the text on the clipboard and presses Paste; returns the messages.
   static std::vector<std::string> Paste(const std::string& text) {
     SetClipboardText(text);
@@ -78,8 +66,6 @@ class MainWindowTest : public ::testing::Test {
     }
     return out;
   }
-
-  std::unique_ptr<App> app_;
 };
 
 const char* const kStartChoice =

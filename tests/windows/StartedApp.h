@@ -1,8 +1,8 @@
 #pragma once
 
 // A fixture that starts the application as main() does, main window included,
-// and shuts it down after each test. The addresses that the application would
-// open in the browser are recorded instead.
+// on an empty clipboard, and shuts it down after each test. The addresses that
+// the application would open in the browser are recorded instead.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@
 class StartedAppTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    testsupport::ClearClipboard();
     app_ = NewAppInstance();
     app_->SetUrlOpener([this](const std::string& url) { openedUrls_.push_back(url); });
     LateStartup();
