@@ -33,7 +33,8 @@ const std::string kTwoGenes = "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b";
 const Fields kTwoGenesFields = {"Gene1 w/flox", "Gene2 a/b", "", "", "Gene1 w/w", "Gene2 a/b", "", ""};
 
 class EditWindowTest : public StartedAppTest {
- protected:  // The open editor; only called once Edit has opened it.
+ protected:
+  // The open editor; only called once Edit has opened it.
   static EditWindow& Editor() { return EditWindow::Instance(); }
 
   // Presses Edit and lets the window system settle the activation.
