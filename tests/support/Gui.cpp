@@ -30,6 +30,12 @@ void Type(const toolkit::Control& control, const std::string& text) {
   QTest::keyClicks(toolkit::NativeWidget(control), QString::fromStdString(text));
 }
 
+void Retype(const toolkit::Control& control, const std::string& text) {
+  QTest::keyClick(toolkit::NativeWidget(control), Qt::Key_A, Qt::ControlModifier);
+  PressKey(control, Qt::Key_Delete);
+  Type(control, text);
+}
+
 void ChooseRow(const toolkit::Control& popup, int row) {
   auto* combo = qobject_cast<QComboBox*>(toolkit::NativeWidget(popup));
   combo->setCurrentIndex(row);

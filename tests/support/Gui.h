@@ -17,8 +17,10 @@ void MovePointerInto(const toolkit::Control& control);
 // widget.
 void PressKey(const toolkit::Control& control, int qtKey);
 void PressKey(const toolkit::Window& window, int qtKey);
-// Types the text into the control as keystrokes.
+// Types the text into the control as keystrokes (ASCII only).
 void Type(const toolkit::Control& control, const std::string& text);
+// Selects all of the control's text, deletes it and types `text` instead.
+void Retype(const toolkit::Control& control, const std::string& text);
 // Chooses row `row` of a popup menu as the user does, raising Change.
 void ChooseRow(const toolkit::Control& popup, int row);
 // Resizes the window's content area as the user drags its frame.

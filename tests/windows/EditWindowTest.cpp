@@ -53,12 +53,7 @@ class EditWindowTest : public StartedAppTest {
 
   // Types into each named field, after emptying it as the user would.
   static void Fill(const std::map<int, std::string>& entries) {
-    for (const auto& [index, text] : entries) {
-      toolkit::TextField& field = Editor().Field(index);
-      QTest::keyClick(toolkit::NativeWidget(field), Qt::Key_A, Qt::ControlModifier);
-      testsupport::PressKey(field, Qt::Key_Delete);
-      Type(field, text);
-    }
+    for (const auto& [index, text] : entries) testsupport::Retype(Editor().Field(index), text);
   }
   // Replaces a field's text by pasting from the clipboard, the user's way to
   // enter tabs and characters the keyboard lacks.
