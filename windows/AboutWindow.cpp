@@ -129,9 +129,6 @@ void AboutWindow::URL_Label_Open(Label& label) { label.SetTextColor(kLinkBlue); 
 
 void AboutWindow::URL_Label_MouseEnter(Label& label) { label.SetMouseCursor(MouseCursor::FingerPointer); }
 
-// Everything the window shows comes from its tables and the link's own Open.
-void AboutWindow::Event_Open() {}
-
 // A press on the background is accepted so that its release can hide the
 // window.
 bool AboutWindow::Event_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) { return true; }

@@ -32,7 +32,6 @@ class AboutWindow : public toolkit::Window {
   void URL_Label_Open(toolkit::Label& label);
   void URL_Label_MouseEnter(toolkit::Label& label);
 
-  void Event_Open() override;
   bool Event_MouseDown(std::int32_t x, std::int32_t y) override;
   void Event_MouseUp(std::int32_t x, std::int32_t y) override;
   void Event_MouseEnter() override;
