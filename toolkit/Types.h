@@ -39,6 +39,12 @@ struct Anchors {
   bool bottom = false;
 };
 
+// The lockings the application's layouts use.
+constexpr Anchors kLeftTop = {true, true, false, false};
+constexpr Anchors kLeftBottom = {true, false, false, true};
+constexpr Anchors kLeftTopRight = {true, true, true, false};
+constexpr Anchors kAllEdges = {true, true, true, true};
+
 enum class MouseCursor { Standard, FingerPointer };
 
 // Where a label's text stands in its frame, from left to right; it is always

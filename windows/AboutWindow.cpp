@@ -15,7 +15,6 @@ const std::string kMakerHost = "kestrane.example.org";
 const std::string kMakerAddress = "https://" + kMakerHost + "/";
 
 constexpr Color kLinkBlue = RGB(0, 0, 255);
-constexpr Anchors kLeftTop = {true, true, false, false};
 
 // The three texts stand centred in one column nearly as wide as the window,
 // each frame high enough for its text size: in points at the desktop's 96

@@ -9,8 +9,6 @@ namespace {
 
 using namespace toolkit;
 
-constexpr Anchors kLeftTop = {true, true, false, false};
-
 constexpr std::int32_t kParents = 2;
 constexpr std::int32_t kGeneColumns = 4;
 constexpr std::int32_t kFields = kParents * kGeneColumns;

@@ -18,11 +18,6 @@ namespace {
 
 using namespace toolkit;
 
-constexpr Anchors kLeftTop = {true, true, false, false};
-constexpr Anchors kLeftBottom = {true, false, false, true};
-constexpr Anchors kLeftTopRight = {true, true, true, false};
-constexpr Anchors kAllEdges = {true, true, true, true};
-
 constexpr std::int32_t kGeneColumns = 4;
 constexpr auto kResultColumns = static_cast<std::int32_t>(engine::kResultColumns);
 const std::string kBlankHeading = " ";
