@@ -8,13 +8,22 @@
 
 namespace toolkit {
 
-bool Clipboard::TextAvailable() const {
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  return data != nullptr && data->hasText();
+bool Clipboard::TextAvailable() { return !Text().empty(); }
+
+// Asks the owner for its formats first: Qt keeps the answer, so the text is
+// then fetched without asking again, and an owner that does not answer (Qt
+// then reports no formats) costs one wait, not one per text format tried.
+const std::string& Clipboard::Text() {
+  if (!text_) {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    text_ = data != nullptr && data->hasText() ? FromQt(data->text()) : std::string();
+  }
+  return *text_;
 }
 
-std::string Clipboard::Text() const { return FromQt(QApplication::clipboard()->text()); }
-
-void Clipboard::SetText(const std::string& text) { QApplication::clipboard()->setText(ToQt(text)); }
+void Clipboard::SetText(const std::string& text) {
+  QApplication::clipboard()->setText(ToQt(text));
+  text_.reset();
+}
 
 }  // namespace toolkit

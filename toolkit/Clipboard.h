@@ -2,19 +2,31 @@
 
 // The system clipboard's text. Text comes back with its line endings as the
 // program that put it there wrote them.
+//
+// Reading can wait for the program that owns the clipboard (up to Qt's own
+// limit when that program hangs), so a Clipboard object reads at most once:
+// the first question about its text reads it, and later ones are answered
+// from what that read returned. Make a new object to read afresh.
 
+#include <optional>
 #include <string>
 
 namespace toolkit {
 
 class Clipboard {
  public:
-  bool TextAvailable() const;
-  std::string Text() const;
+  // Whether the clipboard holds a text that is not empty. A read that fails
+  // (the owner refused, died or did not answer) gives no text either.
+  bool TextAvailable();
+  // The text, empty when there is none.
+  const std::string& Text();
   void SetText(const std::string& text);
   // The system clipboard needs no closing; kept so that callers can say when
   // they are done with it.
   void Close() {}
+
+ private:
+  std::optional<std::string> text_;
 };
 
 }  // namespace toolkit

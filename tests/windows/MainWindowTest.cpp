@@ -141,25 +141,26 @@ TEST_F(MainWindowTest, FailedParseShowsOneMessageAndNothingCanBeCrossed) {
   EXPECT_NE(ClipboardText(), result);
 }
 
+// A clipboard with no text, or with an empty one, is no input: Paste keeps
+// the parents, the choice and the result on show.
 TEST_F(MainWindowTest, PasteWithoutTextOnTheClipboardChangesNothing) {
   Paste(kTwoGenes);
   Cross();
   const std::string choice = Choice();
   const std::string list = List();
-  testsupport::ClearClipboard();
-  EXPECT_EQ(AnswerMessageBoxes([] { Click(Main().PasteButton()); }), std::vector<std::string>{});
-  EXPECT_EQ(Choice(), choice);
-  EXPECT_EQ(List(), list);
-  EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b");
-  EXPECT_EQ(Globals::geneCount, 2);
-}
-
-TEST_F(MainWindowTest, PasteOfAnEmptyTextStopsSilently) {
-  Paste(kTwoGenes);
-  EXPECT_EQ(Paste(""), std::vector<std::string>{});
-  EXPECT_EQ(Main().ParentsArea().Text(), "");
-  EXPECT_EQ(Choice(), kStartChoice);
-  EXPECT_EQ(Globals::geneCount, 0);
+  for (const bool empty : {false, true}) {
+    SCOPED_TRACE(empty ? "an empty text" : "no text");
+    if (empty) {
+      SetClipboardText("");
+    } else {
+      testsupport::ClearClipboard();
+    }
+    EXPECT_EQ(AnswerMessageBoxes([] { Click(Main().PasteButton()); }), std::vector<std::string>{});
+    EXPECT_EQ(Choice(), choice);
+    EXPECT_EQ(List(), list);
+    EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b");
+    EXPECT_EQ(Globals::geneCount, 2);
+  }
 }
 
 TEST_F(MainWindowTest, PopupChangeWithdrawsTheResultUntilTheNextCross) {

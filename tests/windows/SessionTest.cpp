@@ -142,7 +142,7 @@ class SessionTest : public StartedAppTest, public ::testing::WithParamInterface<
 
   std::string Paste(const std::string& text) {
     testsupport::SetClipboardText(text);
-    const toolkit::Clipboard clipboard;
+    toolkit::Clipboard clipboard;
     if (!clipboard.TextAvailable()) return PasteNothing();
     // The clipboard's own reading of the bytes: a fault put into the middle
     // of a character comes back as a replacement character.
