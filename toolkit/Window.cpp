@@ -39,7 +39,9 @@ class Window::Frame : public QMainWindow {
   void keyPressEvent(QKeyEvent* event) override {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
-    if ((enter || escape) && event->modifiers() == Qt::NoModifier && owner_.PressButton(enter)) {
+    // The keypad's Enter comes with the keypad modifier; it acts as Return.
+    const bool unmodified = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((enter || escape) && unmodified && owner_.PressButton(enter)) {
       event->accept();
       return;
     }

@@ -16,15 +16,19 @@ void Click(const toolkit::Control& control) {
 
 void MovePointerInto(const toolkit::Control& control) { QTest::mouseMove(toolkit::NativeWidget(control)); }
 
-void PressKey(const toolkit::Control& control, int qtKey) {
-  QTest::keyClick(toolkit::NativeWidget(control), static_cast<Qt::Key>(qtKey));
+void PressKey(const toolkit::Control& control, int qtKey, int qtModifiers) {
+  QTest::keyClick(toolkit::NativeWidget(control), static_cast<Qt::Key>(qtKey),
+                  static_cast<Qt::KeyboardModifiers>(qtModifiers));
 }
 
-void PressKey(const toolkit::Window& window, int qtKey) {
+void PressKey(const toolkit::Window& window, int qtKey, int qtModifiers) {
   QWidget* frame = toolkit::NativeWindow(window);
   QWidget* focus = frame->focusWidget();
-  QTest::keyClick(focus != nullptr ? focus : frame, static_cast<Qt::Key>(qtKey));
+  QTest::keyClick(focus != nullptr ? focus : frame, static_cast<Qt::Key>(qtKey),
+                  static_cast<Qt::KeyboardModifiers>(qtModifiers));
 }
+
+void PressKeypadEnter(const toolkit::Window& window) { PressKey(window, Qt::Key_Enter, Qt::KeypadModifier); }
 
 void Type(const toolkit::Control& control, const std::string& text) {
   QTest::keyClicks(toolkit::NativeWidget(control), QString::fromStdString(text));

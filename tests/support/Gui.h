@@ -13,10 +13,13 @@ namespace testsupport {
 void Click(const toolkit::Control& control);
 // Moves the pointer into the middle of the control, which it enters.
 void MovePointerInto(const toolkit::Control& control);
-// A key press with no modifier into the control, or into the window's focused
-// widget.
-void PressKey(const toolkit::Control& control, int qtKey);
-void PressKey(const toolkit::Window& window, int qtKey);
+// A key press into the control, or into the window's focused widget; with no
+// modifier unless one is given (a Qt::KeyboardModifier).
+void PressKey(const toolkit::Control& control, int qtKey, int qtModifiers = 0);
+void PressKey(const toolkit::Window& window, int qtKey, int qtModifiers = 0);
+// The keypad's Enter key, as the platform sends it: Enter with the keypad
+// modifier.
+void PressKeypadEnter(const toolkit::Window& window);
 // Types the text into the control as keystrokes (ASCII only).
 void Type(const toolkit::Control& control, const std::string& text);
 // Selects all of the control's text, deletes it and types `text` instead.

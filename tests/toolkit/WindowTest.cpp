@@ -157,10 +157,13 @@ TEST_F(WindowTest, ReturnAndEscapePressTheDefaultAndCancelButtons) {
   window.log.clear();
   window.ControlByNameIndex("Field", 0).SetFocus();
   testsupport::PressKey(window, Qt::Key_Return);
-  testsupport::PressKey(window, Qt::Key_Enter);
+  testsupport::PressKeypadEnter(window);
   testsupport::PressKey(window, Qt::Key_Escape);
+  // Held with another modifier, Return is some other command.
+  testsupport::PressKey(window, Qt::Key_Return, Qt::ControlModifier);
   window.OK().SetEnabled(false);
   testsupport::PressKey(window, Qt::Key_Return);
+  testsupport::PressKeypadEnter(window);
   EXPECT_EQ(window.log, (std::vector<std::string>{"OK", "OK", "Cancel"}));
 }
 

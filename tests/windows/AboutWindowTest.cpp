@@ -105,7 +105,7 @@ TEST_F(AboutWindowTest, ShowsNameVersionAndLinkInTheirStylesUncut) {
   EXPECT_TRUE(about.OK_Button().IsDefault());
 }
 
-TEST_F(AboutWindowTest, OKOrReturnHidesItAndAboutShowsTheSameWindowAgain) {
+TEST_F(AboutWindowTest, OKReturnOrKeypadEnterHidesItAndAboutShowsTheSameWindowAgain) {
   AboutWindow& about = ChooseAbout();
   Click(about.OK_Button());
   EXPECT_FALSE(about.Visible());
@@ -117,6 +117,9 @@ TEST_F(AboutWindowTest, OKOrReturnHidesItAndAboutShowsTheSameWindowAgain) {
   EXPECT_FALSE(about.Visible());
   EXPECT_EQ(&ChooseAbout(), &about);
   EXPECT_TRUE(about.Visible());
+
+  testsupport::PressKeypadEnter(about);
+  EXPECT_FALSE(about.Visible());
 }
 
 TEST_F(AboutWindowTest, PointerOnTheLinkShowsTheHand) {

@@ -188,20 +188,29 @@ TEST_F(EditWindowTest, TabRunsThroughTheFieldsRowByRowThenOKAndCancel) {
   }
 }
 
-TEST_F(EditWindowTest, ReturnPressesOKAndEscapePressesCancel) {
+TEST_F(EditWindowTest, ReturnOrKeypadEnterPressesOKAndEscapePressesCancel) {
   PressEdit();
   Fill({{0, "Gene1 a/b"}, {4, "Gene1 c/d"}});
   testsupport::PressKey(Editor().Field(4), Qt::Key_Escape);
   EXPECT_FALSE(Editor().Visible());
   EXPECT_EQ(Main().ParentsArea().Text(), "");
 
-  PressEdit();
-  Fill({{0, "Gene1 a/b"}, {4, "Gene1 c/d"}});
-  EXPECT_EQ(AnswerMessageBoxes([] { testsupport::PressKey(Editor().Field(4), Qt::Key_Return); }),
-            std::vector<std::string>{});
-  EXPECT_FALSE(Editor().Visible());
-  EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 a/b\rGene1 c/d");
-  EXPECT_TRUE(Main().CrossButton().Enabled());
+  for (const bool keypad : {false, true}) {
+    SCOPED_TRACE(keypad ? "keypad Enter" : "Return");
+    PressEdit();
+    Fill({{0, "Gene1 a/b"}, {4, keypad ? "Gene1 e/f" : "Gene1 c/d"}});
+    EXPECT_EQ(AnswerMessageBoxes([keypad] {
+                if (keypad) {
+                  testsupport::PressKey(Editor().Field(4), Qt::Key_Enter, Qt::KeypadModifier);
+                } else {
+                  testsupport::PressKey(Editor().Field(4), Qt::Key_Return);
+                }
+              }),
+              std::vector<std::string>{});
+    EXPECT_FALSE(Editor().Visible());
+    EXPECT_EQ(Main().ParentsArea().Text(), keypad ? "Gene1 a/b\rGene1 e/f" : "Gene1 a/b\rGene1 c/d");
+    EXPECT_TRUE(Main().CrossButton().Enabled());
+  }
 }
 
 TEST_F(EditWindowTest, CancelKeepsTheMainWindowAndTheNextEditDropsTheEdits) {

@@ -91,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(AgainCase{"WhileShown", [](HelpWindow&) {}, false},
                       AgainCase{"AfterOK", [](HelpWindow& help) { Click(help.OK_Button()); }, true},
                       AgainCase{"AfterReturn", [](HelpWindow& help) { testsupport::PressKey(help, Qt::Key_Return); },
-                                true}),
+                                true},
+                      AgainCase{"AfterKeypadEnter", [](HelpWindow& help) { testsupport::PressKeypadEnter(help); }, true}),
     [](const ::testing::TestParamInfo<AgainCase>& row) { return std::string(row.param.name); });
 
 TEST_F(HelpWindowTest, AfterTheCloseBoxHelpBuildsANewWindowWithTheFullText) {

@@ -192,21 +192,28 @@ TEST_F(MainWindowTest, PasteAfterCrossParsesTheResultText) {
   EXPECT_EQ(List(), kBlankList);
 }
 
-TEST_F(MainWindowTest, ReturnPressesCrossOnlyWhileItIsEnabled) {
+TEST_F(MainWindowTest, ReturnAndKeypadEnterPressCrossOnlyWhileItIsEnabled) {
   testsupport::PressKey(Main(), Qt::Key_Return);
+  testsupport::PressKeypadEnter(Main());
   EXPECT_EQ(List(), kBlankList);
   Paste(kTwoGenes);
   // Wherever the focus is: the result list (after Paste), the parents' text,
   // an allele popup.
-  for (toolkit::Control* focus : std::initializer_list<toolkit::Control*>{
-           &Main().PupsListBox(), &Main().ParentsArea(), &Main().wtPopup(0)}) {
-    SCOPED_TRACE(focus->Name());
-    focus->SetFocus();
-    testsupport::ChooseRow(Main().wtPopup(1), 1 - Main().wtPopup(1).ListIndex());  // withdraws the result
-    ASSERT_EQ(Main().PupsListBox().RowCount(), 0);
-    testsupport::PressKey(Main(), Qt::Key_Return);
-    EXPECT_EQ(Main().PupCountLabel().Text(), "6 possible genotypes");
-    EXPECT_EQ(Main().PupsListBox().RowCount(), 6);
+  for (const bool keypad : {false, true}) {
+    for (toolkit::Control* focus : std::initializer_list<toolkit::Control*>{
+             &Main().PupsListBox(), &Main().ParentsArea(), &Main().wtPopup(0)}) {
+      SCOPED_TRACE(focus->Name() + (keypad ? ", keypad Enter" : ", Return"));
+      focus->SetFocus();
+      testsupport::ChooseRow(Main().wtPopup(1), 1 - Main().wtPopup(1).ListIndex());  // withdraws the result
+      ASSERT_EQ(Main().PupsListBox().RowCount(), 0);
+      if (keypad) {
+        testsupport::PressKeypadEnter(Main());
+      } else {
+        testsupport::PressKey(Main(), Qt::Key_Return);
+      }
+      EXPECT_EQ(Main().PupCountLabel().Text(), "6 possible genotypes");
+      EXPECT_EQ(Main().PupsListBox().RowCount(), 6);
+    }
   }
 }
 
