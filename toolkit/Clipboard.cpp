@@ -7,23 +7,44 @@
 #include "toolkit/QtText.h"
 
 namespace toolkit {
+namespace {
+
+// What is known of the clipboard without asking its owner; kept up to date
+// from Qt's notice of every change, which costs no question.
+bool& MayHoldTextState() {
+  static bool mayHoldText = true;
+  static const bool watching = [] {
+    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, qApp, [] { mayHoldText = true; });
+    return true;
+  }();
+  (void)watching;
+  return mayHoldText;
+}
+
+}  // namespace
 
 bool Clipboard::TextAvailable() { return !Text().empty(); }
 
-// Asks the owner for its formats first: Qt keeps the answer, so the text is
-// then fetched without asking again, and an owner that does not answer (Qt
-// then reports no formats) costs one wait, not one per text format tried.
+// Asks the owner for its formats once, first: Qt keeps a list it was given,
+// so the text is then fetched without asking again, and an owner that does
+// not answer (Qt then reports no formats) costs one wait, not one per format
+// tried. (QMimeData::hasText asks twice: for text and for addresses.)
 const std::string& Clipboard::Text() {
   if (!text_) {
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    text_ = data != nullptr && data->hasText() ? FromQt(data->text()) : std::string();
+    const bool hasText = data != nullptr && data->formats().contains(QLatin1String("text/plain"));
+    text_ = hasText ? FromQt(data->text()) : std::string();
+    MayHoldTextState() = !text_->empty();
   }
   return *text_;
 }
 
 void Clipboard::SetText(const std::string& text) {
+  MayHoldTextState();  // watching before the change it makes
   QApplication::clipboard()->setText(ToQt(text));
   text_.reset();
 }
+
+bool Clipboard::MayHoldText() { return MayHoldTextState(); }
 
 }  // namespace toolkit

@@ -25,6 +25,13 @@ class Clipboard {
   // they are done with it.
   void Close() {}
 
+  // Whether the clipboard may hold text, as far as is known without asking
+  // its owner: for what must answer at once, such as enabling Paste while
+  // the focus moves. It may once the clipboard has changed (or before
+  // anything is known); a read that found no text says it does not, until
+  // the next change.
+  static bool MayHoldText();
+
  private:
   std::optional<std::string> text_;
 };

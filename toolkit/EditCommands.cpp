@@ -1,12 +1,12 @@
 #include "toolkit/EditCommands.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <array>
 #include <utility>
+
+#include "toolkit/Clipboard.h"
+#include "toolkit/QtText.h"
 
 namespace toolkit {
 namespace {
@@ -20,18 +20,13 @@ constexpr std::array<std::pair<const char*, EditCommand>, 6> kCommandNames = {{
     {"EditSelectAll", EditCommand::SelectAll},
 }};
 
-bool ClipboardHasText() {
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  return data != nullptr && data->hasText();
-}
-
 bool CanPerformOnField(EditCommand command, const QLineEdit& field) {
   const bool editable = !field.isReadOnly();
   switch (command) {
     case EditCommand::Undo: return editable && field.isUndoAvailable();
     case EditCommand::Cut: return editable && field.hasSelectedText();
     case EditCommand::Copy: return field.hasSelectedText();
-    case EditCommand::Paste: return editable && ClipboardHasText();
+    case EditCommand::Paste: return editable && Clipboard::MayHoldText();
     case EditCommand::Clear: return editable && field.hasSelectedText();
     case EditCommand::SelectAll: return !field.text().isEmpty();
   }
@@ -45,11 +40,23 @@ bool CanPerformOnArea(EditCommand command, const QPlainTextEdit& area) {
     case EditCommand::Undo: return editable && area.document()->isUndoAvailable();
     case EditCommand::Cut: return editable && selection;
     case EditCommand::Copy: return selection;
-    case EditCommand::Paste: return area.canPaste();
+    case EditCommand::Paste: return editable && Clipboard::MayHoldText();
     case EditCommand::Clear: return editable && selection;
     case EditCommand::SelectAll: return !area.document()->isEmpty();
   }
   return false;
+}
+
+// One read of the clipboard; a read that gives no text leaves the control as
+// it was, where Qt's own paste would delete the selection.
+void PasteInto(QLineEdit& field) {
+  Clipboard clipboard;
+  if (clipboard.TextAvailable()) field.insert(ToQt(clipboard.Text()));
+}
+
+void PasteInto(QPlainTextEdit& area) {
+  Clipboard clipboard;
+  if (clipboard.TextAvailable()) area.insertPlainText(ToQt(clipboard.Text()));
 }
 
 }  // namespace
@@ -77,7 +84,7 @@ void Perform(EditCommand command, QWidget* focus) {
       case EditCommand::Undo: field->undo(); return;
       case EditCommand::Cut: field->cut(); return;
       case EditCommand::Copy: field->copy(); return;
-      case EditCommand::Paste: field->paste(); return;
+      case EditCommand::Paste: PasteInto(*field); return;
       case EditCommand::Clear: field->del(); return;
       case EditCommand::SelectAll: field->selectAll(); return;
     }
@@ -87,7 +94,7 @@ void Perform(EditCommand command, QWidget* focus) {
       case EditCommand::Undo: area->undo(); return;
       case EditCommand::Cut: area->cut(); return;
       case EditCommand::Copy: area->copy(); return;
-      case EditCommand::Paste: area->paste(); return;
+      case EditCommand::Paste: PasteInto(*area); return;
       case EditCommand::Clear: area->textCursor().removeSelectedText(); return;
       case EditCommand::SelectAll: area->selectAll(); return;
     }

@@ -15,8 +15,11 @@ enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 // other name.
 bool EditCommandNamed(const std::string& itemName, EditCommand& command);
 
-// Whether the focused widget can carry the command out now.
+// Whether the focused widget can carry the command out now. It answers at
+// once: Paste counts as possible while the clipboard may hold text, which is
+// known without asking the clipboard's owner.
 bool CanPerform(EditCommand command, const QWidget* focus);
+// Paste reads the clipboard once and inserts only a text that is not empty.
 void Perform(EditCommand command, QWidget* focus);
 
 }  // namespace toolkit

@@ -46,11 +46,12 @@ QKeySequence ShortcutOf(const MenuItem& item) {
   return QKeySequence(ToQt(ReplaceAll(*item.KeyboardShortcut(), "Cmd", "Ctrl")), QKeySequence::PortableText);
 }
 
-QAction* AddItem(QMenu& menu, const MenuItem& item, Window& window) {
+QAction* AddItem(QMenu& menu, const MenuItem& item, Window& window, Qt::ShortcutContext context) {
   QAction* action = item.IsSeparator() ? menu.addSeparator() : menu.addAction(ToQt(item.Text()));
   action->setObjectName(ToQt(item.Name()));
   if (item.IsSeparator()) return action;
   action->setShortcut(ShortcutOf(item));
+  action->setShortcutContext(context);
   if (IsQuit(item)) action->setMenuRole(QAction::QuitRole);
   else if (dynamic_cast<const AppleMenuItem*>(&item) != nullptr) action->setMenuRole(QAction::AboutRole);
   else action->setMenuRole(QAction::NoRole);
@@ -68,7 +69,10 @@ void UpdateEnabled(QMenu& menu, const MenuBar& model, const Window& window) {
 
 }  // namespace
 
-QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window) {
+QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window, bool applicationMenuBar) {
+  // Ctrl+Q quits from the editor too; a text control that takes a standard
+  // edit key (Ctrl+C in a field) still handles it itself.
+  const Qt::ShortcutContext context = applicationMenuBar ? Qt::ApplicationShortcut : Qt::WindowShortcut;
   auto* bar = new QMenuBar;
   for (std::size_t m = 0; m < model.Count(); ++m) {
     const MenuItem& menuItem = model.Item(m);
@@ -76,7 +80,7 @@ QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window) {
     menu->setObjectName(ToQt(menuItem.Name()));
     menu->menuAction()->setObjectName(ToQt(menuItem.Name()));
 
-    for (std::size_t i = 0; i < menuItem.Count(); ++i) AddItem(*menu, menuItem.Item(i), window);
+    for (std::size_t i = 0; i < menuItem.Count(); ++i) AddItem(*menu, menuItem.Item(i), window, context);
     const auto updateEnabled = [menu, &model, &window] { UpdateEnabled(*menu, model, window); };
     // Enabled afresh whenever the menu opens or the focus moves, so that the
     // shortcuts of commands that cannot act stay quiet.

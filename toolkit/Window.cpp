@@ -134,7 +134,8 @@ void Window::SetMenuBar(toolkit::MenuBar* menuBar) {
     frame_->setMenuBar(nullptr);
     return;
   }
-  frame_->setMenuBar(BuildNativeMenuBar(*menuBar_, *this));
+  const bool applicationMenuBar = Application::Exists() && Application::Current().MenuBar() == menuBar_;
+  frame_->setMenuBar(BuildNativeMenuBar(*menuBar_, *this, applicationMenuBar));
 }
 
 void Window::SetProperties(const WindowSettings& settings) {

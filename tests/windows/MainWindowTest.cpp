@@ -7,9 +7,11 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "FakeClipboard.h"
 #include "Gui.h"
 #include "MessageBoxes.h"
 #include "StartedApp.h"
@@ -141,25 +143,36 @@ TEST_F(MainWindowTest, FailedParseShowsOneMessageAndNothingCanBeCrossed) {
   EXPECT_NE(ClipboardText(), result);
 }
 
-// A clipboard with no text, or with an empty one, is no input: Paste keeps
-// the parents, the choice and the result on show.
+// A clipboard with no text, or with an empty one, is no input, and neither is
+// a read that fails: Paste keeps the parents, the choice and the result on
+// show. It asks a failing owner once at most, so it waits once at most.
 TEST_F(MainWindowTest, PasteWithoutTextOnTheClipboardChangesNothing) {
+  using testsupport::ClipboardOwner;
   Paste(kTwoGenes);
   Cross();
   const std::string choice = Choice();
   const std::string list = List();
-  for (const bool empty : {false, true}) {
-    SCOPED_TRACE(empty ? "an empty text" : "no text");
-    if (empty) {
-      SetClipboardText("");
-    } else {
-      testsupport::ClearClipboard();
-    }
+  struct Case {
+    const char* name;
+    std::function<std::shared_ptr<const testsupport::ClipboardQuestions>()> put;
+  };
+  const Case cases[] = {
+      {"no text", [] { return testsupport::ClearClipboard(), nullptr; }},
+      {"an empty text", [] { return SetClipboardText(""), nullptr; }},
+      {"an owner that never answers", [] { return testsupport::PutClipboardOwner(ClipboardOwner::Silent); }},
+      {"an owner that refuses the text", [] { return testsupport::PutClipboardOwner(ClipboardOwner::Refusing); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto questions = c.put();
     EXPECT_EQ(AnswerMessageBoxes([] { Click(Main().PasteButton()); }), std::vector<std::string>{});
     EXPECT_EQ(Choice(), choice);
     EXPECT_EQ(List(), list);
     EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 w/flox\tGene2 a/b\rGene1 w/w\tGene2 a/b");
     EXPECT_EQ(Globals::geneCount, 2);
+    if (questions) {
+      EXPECT_EQ(questions->formats, 1);
+    }
   }
 }
 
@@ -318,27 +331,17 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(actions[1]->menuRole(), QAction::QuitRole);
 }
 
-// Runs the event loop as start-up does, with `action` run from inside it.
-int RunLoopWith(App& app, const std::function<void()>& action) {
-  QTimer::singleShot(0, action);
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [&app] { app.Quit(99); });
-  watchdog.start(10000);
-  return app.Run([] {});
-}
-
 TEST_F(MainWindowTest, QuitButtonEndsTheEventLoopWithStatus0) {
-  EXPECT_EQ(RunLoopWith(*app_, [] { Click(Main().QuitButton()); }), 0);
+  EXPECT_EQ(RunEventLoopWith([] { Click(Main().QuitButton()); }), 0);
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheEventLoopWithStatus0) {
-  EXPECT_EQ(RunLoopWith(*app_, [] { Main().Close(); }), 0);
+  EXPECT_EQ(RunEventLoopWith([] { Main().Close(); }), 0);
 }
 
 TEST_F(MainWindowTest, QuitMenuItemEndsTheEventLoopWithStatus0) {
   auto* fileMenu = toolkit::NativeWindow(Main())->findChild<QMenu*>("FileMenu");
-  EXPECT_EQ(RunLoopWith(*app_, [fileMenu] { fileMenu->actions()[1]->trigger(); }), 0);
+  EXPECT_EQ(RunEventLoopWith([fileMenu] { fileMenu->actions()[1]->trigger(); }), 0);
 }
 
 }  // namespace

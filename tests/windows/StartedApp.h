@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +31,17 @@ class StartedAppTest : public ::testing::Test {
   }
 
   static MainWindow& Main() { return MainWindow::Instance(); }
+
+  // Runs the event loop as start-up does, with `action` run from inside it;
+  // returns the exit status, or 99 when nothing ended the loop in 10 s.
+  int RunEventLoopWith(const std::function<void()>& action) {
+    QTimer::singleShot(0, action);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [this] { app_->Quit(99); });
+    watchdog.start(10000);
+    return app_->Run([] {});
+  }
 
   // The open window of class W registered as `className`, or nullptr; unlike
   // the class's Instance() it never creates one.
