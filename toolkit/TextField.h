@@ -1,7 +1,9 @@
 #pragma once
 
-// A single-line text field. Like a text area, it gives every line ending in
-// its text back as one carriage return.
+// A single-line text field. It holds one line: each run of tabs and line
+// breaks put into it (typed, pasted, dropped or set by the program) becomes
+// one blank, so what the field shows is what it gives back, and no entry a
+// program joins from fields can break a line in two.
 
 #include "toolkit/Control.h"
 

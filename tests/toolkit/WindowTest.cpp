@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -232,16 +233,12 @@ TEST_F(WindowTest, PopupRaisesChangeWheneverTheSelectionChanges) {
   EXPECT_EQ(window.log, (std::vector<std::string>{"change 1", "change -1"}));
 }
 
-TEST_F(WindowTest, TextControlsGiveLineEndingsBackAsCarriageReturns) {
+TEST_F(WindowTest, TextAreasGiveLineEndingsBackAsCarriageReturns) {
   ProbeWindow& window = ProbeWindow::Instance();
   auto& area = window.ControlAs<TextArea>("Area");
   const std::string odd = "a\xC2\xA0" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d";  // no-break space, U+2028, U+2029
   area.SetText("1\r\n2\n3\r" + odd);
   EXPECT_EQ(area.Text(), "1\r2\r3\r" + odd);
-
-  auto& field = window.ControlAs<TextField>("Field", 0);
-  field.SetText("x\r\ny\tz");
-  EXPECT_EQ(field.Text(), "x\ry\tz");
 
   // What the user types into an editable area reads back the same way.
   area.SetText("");
@@ -249,6 +246,58 @@ TEST_F(WindowTest, TextControlsGiveLineEndingsBackAsCarriageReturns) {
   testsupport::PressKey(area, Qt::Key_Return);
   testsupport::Type(area, "c");
   EXPECT_EQ(area.Text(), "ab\rc");
+}
+
+// Whoever puts a tab or a line break into a field, it shows and gives back a
+// blank; a run of them is one blank, and the cursor stays after what was put
+// in.
+TEST_F(WindowTest, FieldsHoldOneLine) {
+  auto& field = ProbeWindow::Instance().ControlAs<TextField>("Field", 0);
+  QLineEdit* edit = qobject_cast<QLineEdit*>(NativeWidget(field));
+  struct Case {
+    const char* name;
+    std::function<void()> enter;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"set by the program", [&] { field.SetText("x\r\ny\tz\n"); }, "x y z "},
+      {"pasted with the paste key",
+       [&] {
+         field.SetText("[]");
+         edit->setCursorPosition(1);
+         testsupport::SetClipboardText("a\t\tb\r\n\r\nc");
+         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+         testsupport::Type(field, "d");
+       },
+       "[a b cd]"},
+      {"inserted where the cursor stands",
+       [&] {
+         field.SetText("ab");
+         edit->setCursorPosition(1);
+         edit->insert("\n\t");
+         testsupport::Type(field, "c");
+       },
+       "a cb"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.enter();
+    EXPECT_EQ(field.Text(), c.text);
+    EXPECT_EQ(edit->text().toStdString(), c.text);
+  }
+}
+
+// A paste reads the clipboard once; when that gives no text, the field keeps
+// its text and its selection, where Qt's own paste would delete the selection.
+TEST_F(WindowTest, APasteThatFindsNoTextChangesNothing) {
+  auto& field = ProbeWindow::Instance().ControlAs<TextField>("Field", 0);
+  QLineEdit* edit = qobject_cast<QLineEdit*>(NativeWidget(field));
+  field.SetText("keep me");
+  edit->selectAll();
+  testsupport::ClearClipboard();
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(field.Text(), "keep me");
+  EXPECT_EQ(edit->selectedText().toStdString(), "keep me");
 }
 
 TEST_F(WindowTest, FieldsHoldTextsOfAnyLength) {

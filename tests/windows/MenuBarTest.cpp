@@ -142,8 +142,8 @@ TEST_F(MenuBarTest, EditItemsActOnTheFocusedFieldOfTheActiveWindow) {
 
 // A clipboard owner that never answers makes every question wait for Qt's
 // time-out (seconds): moving the focus, showing windows and opening the Edit
-// menu ask it nothing.
-TEST_F(MenuBarTest, MovingAroundNeverAsksTheClipboardsOwner) {
+// menu ask it nothing; a paste asks once.
+TEST_F(MenuBarTest, MovingAroundNeverAsksTheClipboardsOwnerAndAPasteAsksOnce) {
   const auto questions = testsupport::PutClipboardOwner(testsupport::ClipboardOwner::Silent);
   EditWindow& editor = OpenEditor();
   editor.Field(0).SetText("keep me");
@@ -155,6 +155,14 @@ TEST_F(MenuBarTest, MovingAroundNeverAsksTheClipboardsOwner) {
   ProcessEvents();
   EXPECT_EQ(questions->formats, 0);
   EXPECT_EQ(questions->data, 0);
+
+  editor.Show();
+  ProcessEvents();
+  editor.Field(0).SetFocus();
+  NativeField(editor, 0).selectAll();
+  QTest::keyClick(&NativeField(editor, 0), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(questions->formats, 1);
+  EXPECT_EQ(editor.Field(0).Text(), "keep me");
 }
 
 }  // namespace
