@@ -27,10 +27,14 @@ Runtime::Runtime(int& argc, char** argv) {
 
 Runtime::~Runtime() = default;
 
-Application::Application() {
+Application::Application(const std::string& name) {
   if (running != nullptr) throw std::logic_error("an application is running already");
   if (QApplication::instance() == nullptr) throw std::logic_error("the toolkit's run-time is not initialised");
   running = this;
+  // Qt would otherwise call the application by its executable's name. The
+  // name is not set as Qt's display name, which Qt on X11 appends to every
+  // window's title ("Help — Kestrane").
+  QApplication::setApplicationName(ToQt(name));
   urlOpener_ = [](const std::string& url) { QDesktopServices::openUrl(QUrl(ToQt(url))); };
 }
 

@@ -33,7 +33,9 @@ class Runtime {
 class Application {
  public:
   // Registers itself as the running application; there is one at a time.
-  Application();
+  // Its name is what the desktop calls it, and the title of its message
+  // boxes.
+  explicit Application(const std::string& name);
   virtual ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;

@@ -5,4 +5,7 @@
 
 #include "toolkit/Application.h"
 
-class App : public toolkit::Application {};
+class App : public toolkit::Application {
+ public:
+  App() : toolkit::Application("Kestrane") {}
+};

@@ -112,7 +112,7 @@ class ProbeWindow : public Window {
 class WindowTest : public ::testing::Test {
  protected:
   void TearDown() override { testsupport::ProcessEvents(); }
-  Application app_;
+  Application app_{"Probe"};
 };
 
 TEST_F(WindowTest, ConstructionRaisesItsEventsInOrder) {
