@@ -113,6 +113,13 @@ void Window::Show() {
   BecameActive(true);
 }
 
+void Window::BringToFront() {
+  frame_->setAttribute(Qt::WA_ShowWithoutActivating, true);
+  frame_->show();
+  frame_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+  frame_->raise();
+}
+
 void Window::Hide() {
   frame_->hide();
   BecameActive(false);

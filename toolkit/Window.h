@@ -65,6 +65,10 @@ class Window {
   // Shows the window, hidden or not, brings it to the front and makes it the
   // active window, which raises Activate.
   void Show();
+  // Brings the window to the front, showing it if it is hidden, but leaves
+  // the active window and the keyboard focus where they are: what the user
+  // is typing elsewhere goes on going there.
+  void BringToFront();
   // Hides the window; it stays open and keeps its controls.
   void Hide();
   // Closes the window as its close box does: it raises Close and is gone.

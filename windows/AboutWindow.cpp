@@ -134,4 +134,8 @@ bool AboutWindow::Event_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) { retu
 
 void AboutWindow::Event_MouseUp(std::int32_t /*x*/, std::int32_t /*y*/) { Hide(); }
 
-void AboutWindow::Event_MouseEnter() { Show(); }
+// The window comes to the front as the pointer crosses it, but the keyboard
+// stays where the user was typing: the pointer passing over it on its way
+// elsewhere must not take the rest of an entry, or a Return meant for the
+// editor.
+void AboutWindow::Event_MouseEnter() { BringToFront(); }

@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "Gui.h"
+#include "MessageBoxes.h"
 #include "StartedApp.h"
 #include "toolkit/Native.h"
+#include "windows/EditWindow.h"
 
 namespace {
 
@@ -142,18 +144,34 @@ TEST_F(AboutWindowTest, LinkClickOpensTheAddressAndBackgroundClickHidesTheWindow
   EXPECT_EQ(&ChooseAbout(), &about);
 }
 
-TEST_F(AboutWindowTest, PointerEnteringTheWindowMakesItActive) {
+// The pointer crossing the About window on its way elsewhere brings it to the
+// front, but what the user types still goes where it went, Return included.
+TEST_F(AboutWindowTest, PointerEnteringTheWindowLeavesTheKeyboardWhereItWas) {
   AboutWindow& about = ChooseAbout();
-  // The user works in the main window again, away from the About window.
-  testsupport::MovePointerInto(Main().CrossButton());
-  QApplication::setActiveWindow(toolkit::NativeWindow(Main()));
+  Click(Main().EditButton());
   testsupport::ProcessEvents();
-  ASSERT_FALSE(about.IsActive());
+  EditWindow& editor = EditWindow::Instance();
+  ASSERT_TRUE(editor.IsActive());
+  testsupport::Type(editor.Field(0), "Gene1 a");
+
   // The event the platform sends as the pointer crosses into the window.
   QWidget* content = toolkit::NativeContent(about);
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), content->mapToGlobal(QPointF(5, 5)));
   QApplication::sendEvent(content, &enter);
-  EXPECT_TRUE(about.IsActive());
+  testsupport::ProcessEvents();
+
+  EXPECT_TRUE(about.Visible());
+  EXPECT_FALSE(about.IsActive());
+  EXPECT_TRUE(editor.IsActive());
+  EXPECT_EQ(QApplication::activeWindow(), toolkit::NativeWindow(editor));
+  EXPECT_TRUE(editor.Field(0).HasFocus());
+  testsupport::PressKey(editor, Qt::Key_Slash);
+  testsupport::PressKey(editor, Qt::Key_B);
+  EXPECT_EQ(editor.Field(0).Text(), "Gene1 a/b");
+  const auto messages = testsupport::AnswerMessageBoxes([&] { testsupport::PressKey(editor, Qt::Key_Return); });
+  EXPECT_EQ(messages, std::vector<std::string>{"Error\nParents with unequal gene numbers"});
+  EXPECT_FALSE(editor.Visible());
+  EXPECT_TRUE(about.Visible());
 }
 
 }  // namespace
