@@ -129,18 +129,54 @@ TEST_F(MainWindowTest, CrossTwiceGivesTheSameResult) {
 TEST_F(MainWindowTest, FailedParseShowsOneMessageAndNothingCanBeCrossed) {
   Paste(kTwoGenes);
   Cross();
-  const std::string result = ClipboardText();
 
   EXPECT_EQ(Paste("Gene1 a/b\rGene2 a/b"), std::vector<std::string>{"Error\nParent 1, Gene1 <> parent 2, Gene2"});
   EXPECT_EQ(Choice(), kStartChoice);
   EXPECT_EQ(List(), kBlankList);
   EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 a/b\rGene2 a/b");
   EXPECT_EQ(Globals::geneCount, 1);
-  // The clipboard held the faulty text Paste read; Cross is disabled, so
-  // pressing it changes nothing.
+  // Cross is disabled: pressing it leaves the faulty text that Paste read on
+  // the clipboard.
   Cross();
   EXPECT_EQ(List(), kBlankList);
-  EXPECT_NE(ClipboardText(), result);
+  EXPECT_EQ(ClipboardText(), "Gene1 a/b\rGene2 a/b");
+}
+
+// Once the text has two lines, the parse moves the focus to the result list,
+// whatever it then finds; a text of one line leaves it where it was.
+TEST_F(MainWindowTest, TheFocusMovesToTheResultListOnceTheTextHasTwoLines) {
+  struct Case {
+    const char* name;
+    std::string text;
+    bool listFocused;
+  };
+  const Case cases[] = {
+      {"parsed", kTwoGenes, true},
+      {"failed on the second line", "Gene1 a/b\rGene2 a/b", true},
+      {"failed on the first line", "Gene1 ab\rGene1 a/b", true},
+      {"empty first line", "\rGene1 a/b", true},
+      {"one line", "Gene1 a/b", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Main().EditButton().SetFocus();
+    Paste(c.text);
+    EXPECT_EQ(Main().PupsListBox().HasFocus(), c.listFocused);
+  }
+}
+
+// No window and no message box shows the executable's name.
+TEST_F(MainWindowTest, MessageBoxesAreTitledWithTheApplicationsName) {
+  std::string title;
+  QTimer::singleShot(0, [&title] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle().toStdString();
+    box->close();
+  });
+  SetClipboardText("Gene1 a/b");
+  Click(Main().PasteButton());
+  EXPECT_EQ(title, "Kestrane");
 }
 
 // A clipboard with no text, or with an empty one, is no input, and neither is
