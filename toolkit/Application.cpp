@@ -9,6 +9,7 @@
 
 #include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
+#include "toolkit/QuitSignals.h"
 #include "toolkit/Window.h"
 
 namespace toolkit {
@@ -53,6 +54,7 @@ Application& Application::Current() {
 int Application::Run(const std::function<void()>& lateStartup) {
   RunHandler(lateStartup);
   if (quitRequested_) return exitStatus_;
+  const QuitSignals quitSignals([this] { Quit(0); });
   running_ = true;
   const int status = QApplication::exec();
   running_ = false;

@@ -47,7 +47,8 @@ class Application {
   void SetMenuBar(toolkit::MenuBar* menuBar) { menuBar_ = menuBar; }
 
   // Calls `lateStartup` once the toolkit is ready, then runs the event loop
-  // until Quit; returns the exit status that Quit was given.
+  // until Quit; returns the exit status that Quit was given. Meanwhile
+  // SIGTERM, SIGINT and SIGHUP quit with status 0, as Quit does.
   int Run(const std::function<void()>& lateStartup);
   // Ends the event loop with `exitStatus`. Outside Run (in tests) it only
   // records the request.

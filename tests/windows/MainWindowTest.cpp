@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
+#include <csignal>
 #include <functional>
 #include <memory>
 #include <string>
@@ -374,6 +375,18 @@ TEST_F(MainWindowTest, QuitButtonEndsTheEventLoopWithStatus0) {
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheEventLoopWithStatus0) {
   EXPECT_EQ(RunEventLoopWith([] { Main().Close(); }), 0);
 }
+
+// A desktop's log-out, kill or Ctrl+C in a terminal quits as Quit does, so the
+// windows close and the clipboard's result is handed over on the way out.
+class QuitSignalTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(QuitSignalTest, EndsTheEventLoopWithStatus0) {
+  const int signal = GetParam();
+  EXPECT_EQ(RunEventLoopWith([signal] { std::raise(signal); }), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, QuitSignalTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& row) { return std::string(sigabbrev_np(row.param)); });
 
 TEST_F(MainWindowTest, QuitMenuItemEndsTheEventLoopWithStatus0) {
   auto* fileMenu = toolkit::NativeWindow(Main())->findChild<QMenu*>("FileMenu");
