@@ -91,15 +91,15 @@ class Application {
 void Quit(int exitStatus);
 void ShowURL(const std::string& url);
 
-// The single window of class W registered as `className`: the open one, or a
-// new one, built by its Constructor.
+// The single window of class W, registered under W::kClassName: the open one,
+// or a new one, built by its Constructor.
 template <class W>
-W& ImplicitInstance(const std::string& className) {
+W& ImplicitInstance() {
   Application& application = Application::Current();
-  if (Window* open = application.GetImplicitWindow(className)) return dynamic_cast<W&>(*open);
+  if (Window* open = application.GetImplicitWindow(W::kClassName)) return dynamic_cast<W&>(*open);
   auto created = std::make_unique<W>();
   W& window = *created;
-  application.Adopt(std::move(created), className);
+  application.Adopt(std::move(created), W::kClassName);
   window.Constructor();
   return window;
 }

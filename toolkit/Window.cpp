@@ -193,6 +193,10 @@ void Window::CreateControl(const ControlSpec& spec) {
   for (const EventBinding& binding : spec.events) control.handlers_.push_back(binding);
 }
 
+void Window::CreateControlTable(const std::vector<ControlSpec>& table) {
+  for (const ControlSpec& spec : table) CreateControl(spec);
+}
+
 Control& Window::ControlByName(const std::string& name) const { return ControlByNameIndex(name, -1); }
 
 Control& Window::ControlByNameIndex(const std::string& name, std::int32_t index) const {

@@ -111,6 +111,8 @@ class Window {
   // name, gives it its text unit, text size and line spacing, then its
   // properties, and last binds its event handlers.
   void CreateControl(const ControlSpec& spec);
+  // Builds every control of the table, row by row in table order.
+  void CreateControlTable(const std::vector<ControlSpec>& table);
 
   virtual void Layout() {}
   virtual void CreateControls() {}

@@ -48,63 +48,58 @@ const WindowSettings kSettings = {
     .macProcID = 0,
 };
 
-const std::vector<ControlSpec>& Controls() {
-  static const std::vector<ControlSpec> controls = {
-      {.create = Make<Label>,
-       .name = "KestraneLabel",
-       .bounds = {kTextLeft, 32, kTextWidth, 35},
-       .lock = kLeftTop,
-       .tabIndex = 0,
-       .text = "Kestrane",
-       .textUnit = 2,
-       .textSize = 22.0,
-       .bold = true,
-       .textAlign = TextAlign::Center},
-      {.create = Make<Label>,
-       .name = "versionLabel",
-       .bounds = {kTextLeft, 75, kTextWidth, 26},
-       .lock = kLeftTop,
-       .tabIndex = 1,
-       .text = "version 0.4.1",
-       .textUnit = 0,
-       .textSize = 16.0,
-       .textAlign = TextAlign::Center},
-      {.create = Make<PushButton>,
-       .name = "OK_Button",
-       .bounds = {88, 165, 84, 20},
-       .lock = kLeftTop,
-       .tabIndex = 3,
-       .text = "OK",
-       .textUnit = 0,
-       .isDefault = true,
-       .events = {OnAction(&AboutWindow::OK_Button_Action)}},
-      {.create = Make<Label>,
-       .name = "URL_Label",
-       .bounds = {kTextLeft, 116, kTextWidth, 26},
-       .lock = kLeftTop,
-       .tabIndex = 4,
-       .text = kMakerHost,
-       .textUnit = 0,
-       .textSize = 16.0,
-       .underline = true,
-       .textAlign = TextAlign::Center,
-       .events = {OnMouseUp(&AboutWindow::URL_Label_MouseUp), OnMouseDown(&AboutWindow::URL_Label_MouseDown),
-                  OnOpen(&AboutWindow::URL_Label_Open), OnMouseEnter(&AboutWindow::URL_Label_MouseEnter)}},
-  };
-  return controls;
-}
+const std::vector<ControlSpec> kControls = {
+    {.create = Make<Label>,
+     .name = "KestraneLabel",
+     .bounds = {kTextLeft, 32, kTextWidth, 35},
+     .lock = kLeftTop,
+     .tabIndex = 0,
+     .text = "Kestrane",
+     .textUnit = 2,
+     .textSize = 22.0,
+     .bold = true,
+     .textAlign = TextAlign::Center},
+    {.create = Make<Label>,
+     .name = "versionLabel",
+     .bounds = {kTextLeft, 75, kTextWidth, 26},
+     .lock = kLeftTop,
+     .tabIndex = 1,
+     .text = "version 0.4.1",
+     .textUnit = 0,
+     .textSize = 16.0,
+     .textAlign = TextAlign::Center},
+    {.create = Make<PushButton>,
+     .name = "OK_Button",
+     .bounds = {88, 165, 84, 20},
+     .lock = kLeftTop,
+     .tabIndex = 3,
+     .text = "OK",
+     .textUnit = 0,
+     .isDefault = true,
+     .events = {OnAction(&AboutWindow::OK_Button_Action)}},
+    {.create = Make<Label>,
+     .name = "URL_Label",
+     .bounds = {kTextLeft, 116, kTextWidth, 26},
+     .lock = kLeftTop,
+     .tabIndex = 4,
+     .text = kMakerHost,
+     .textUnit = 0,
+     .textSize = 16.0,
+     .underline = true,
+     .textAlign = TextAlign::Center,
+     .events = {OnMouseUp(&AboutWindow::URL_Label_MouseUp), OnMouseDown(&AboutWindow::URL_Label_MouseDown),
+                OnOpen(&AboutWindow::URL_Label_Open), OnMouseEnter(&AboutWindow::URL_Label_MouseEnter)}},
+};
 
 }  // namespace
 
-AboutWindow& AboutWindow::Instance() { return ImplicitInstance<AboutWindow>("AboutWindow.AboutWindow"); }
+AboutWindow& AboutWindow::Instance() { return ImplicitInstance<AboutWindow>(); }
 
 void AboutWindow::Layout() { SetProperties(kSettings); }
 
 void AboutWindow::CreateControls() { CreateControls0(); }
 
-void AboutWindow::CreateControls0() {
-  for (const ControlSpec& spec : Controls()) CreateControl(spec);
-}
+void AboutWindow::CreateControls0() { CreateControlTable(kControls); }
 
 Label& AboutWindow::KestraneLabel() const { return ControlAs<Label>("KestraneLabel"); }
 Label& AboutWindow::versionLabel() const { return ControlAs<Label>("versionLabel"); }

@@ -13,6 +13,8 @@
 
 class AboutWindow : public toolkit::Window {
  public:
+  // The name under which the toolkit keeps the open window of this class.
+  static constexpr const char* kClassName = "AboutWindow.AboutWindow";
   // The one About window: the open one, shown or hidden, or a new one, built
   // and shown.
   static AboutWindow& Instance();

@@ -47,8 +47,8 @@ const WindowSettings kSettings = {
     .macProcID = 0,
 };
 
-ControlSpec StaticText(const char* name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t tabIndex,
-                       const char* text) {
+ControlSpec LabelRow(const char* name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t tabIndex,
+                     const char* text) {
   return {.create = Make<Label>,
           .name = name,
           .bounds = {left, top, width, 20},
@@ -57,69 +57,65 @@ ControlSpec StaticText(const char* name, std::int32_t left, std::int32_t top, st
           .text = text};
 }
 
+// Field(index) stands in row index / 4 (a parent) and column index % 4 (a
+// gene); its tab index is its index, so Tab runs through parent 1's genes,
+// then parent 2's.
+ControlSpec FieldRow(std::int32_t index, std::int32_t left, std::int32_t width) {
+  return {.create = Make<EditWindow::FieldControl>,
+          .name = "Field",
+          .index = index,
+          .bounds = {left, index < kGeneColumns ? 43 : 77, width, 22},
+          .lock = kLeftTop,
+          .tabIndex = index};
+}
+
+const std::vector<ControlSpec> kControls = {
+    FieldRow(0, 86, 118),
+    FieldRow(1, 210, 120),
+    FieldRow(2, 336, 120),
+    FieldRow(3, 462, 120),
+    LabelRow("Parent1Label", 20, 44, 54, 4, "Parent 1"),
+    LabelRow("Gene1Label", 88, 20, 100, 5, "Gene1 a/b"),
+    LabelRow("Gene2Label", 214, 20, 100, 6, "Gene2 c/d"),
+    LabelRow("Gene3Label", 339, 20, 100, 7, "Gene3 e/f"),
+    LabelRow("Gene4Label", 464, 20, 100, 8, "Gene4 g/h"),
+    FieldRow(4, 86, 118),
+    FieldRow(5, 210, 120),
+    FieldRow(6, 336, 120),
+    FieldRow(7, 462, 120),
+    LabelRow("Parent2Label", 20, 78, 54, 13, "Parent 2"),
+    LabelRow("Help1Label", 86, 109, 485, 14, "Enter one space between gene and alleles, and one slash between alleles."),
+    {.create = Make<PushButton>,
+     .name = "OK_Button",
+     .bounds = {502, 148, 80, 20},
+     .lock = kLeftTop,
+     .tabIndex = 16,
+     .text = "OK",
+     .isDefault = true,
+     .events = {OnAction(&EditWindow::OK_Button_Action)}},
+    {.create = Make<PushButton>,
+     .name = "CancelButton",
+     .bounds = {410, 148, 80, 20},
+     .lock = kLeftTop,
+     .tabIndex = 17,
+     .text = "Cancel",
+     .isCancel = true,
+     .events = {OnAction(&EditWindow::CancelButton_Action)}},
+    LabelRow("Help2Label1", 86, 131, 275, 18, "Multiple characters in alleles are allowed."),
+};
+
 TextArea& ParentsArea() { return MainWindow::Instance().ParentsArea(); }
 
 }  // namespace
 
-EditWindow& EditWindow::Instance() { return ImplicitInstance<EditWindow>("EditWindow.EditWindow"); }
+EditWindow& EditWindow::Instance() { return ImplicitInstance<EditWindow>(); }
 
 void EditWindow::Layout() { SetProperties(kSettings); }
 
 void EditWindow::CreateControls() { CreateControls0(); }
 
-void EditWindow::CreateControls0() {
-  for (const ControlSpec& spec : Controls()) CreateControl(spec);
-}
+void EditWindow::CreateControls0() { CreateControlTable(kControls); }
 
-const std::vector<ControlSpec>& EditWindow::Controls() {
-  // Field(index) stands in row index / 4 (a parent) and column index % 4 (a
-  // gene); its tab index is its index, so Tab runs through parent 1's genes,
-  // then parent 2's.
-  const auto field = [](std::int32_t index, std::int32_t left, std::int32_t width) -> ControlSpec {
-    return {.create = Make<FieldControl>,
-            .name = "Field",
-            .index = index,
-            .bounds = {left, index < kGeneColumns ? 43 : 77, width, 22},
-            .lock = kLeftTop,
-            .tabIndex = index};
-  };
-  static const std::vector<ControlSpec> controls = {
-      field(0, 86, 118),
-      field(1, 210, 120),
-      field(2, 336, 120),
-      field(3, 462, 120),
-      StaticText("Parent1Label", 20, 44, 54, 4, "Parent 1"),
-      StaticText("Gene1Label", 88, 20, 100, 5, "Gene1 a/b"),
-      StaticText("Gene2Label", 214, 20, 100, 6, "Gene2 c/d"),
-      StaticText("Gene3Label", 339, 20, 100, 7, "Gene3 e/f"),
-      StaticText("Gene4Label", 464, 20, 100, 8, "Gene4 g/h"),
-      field(4, 86, 118),
-      field(5, 210, 120),
-      field(6, 336, 120),
-      field(7, 462, 120),
-      StaticText("Parent2Label", 20, 78, 54, 13, "Parent 2"),
-      StaticText("Help1Label", 86, 109, 485, 14,
-                 "Enter one space between gene and alleles, and one slash between alleles."),
-      {.create = Make<PushButton>,
-       .name = "OK_Button",
-       .bounds = {502, 148, 80, 20},
-       .lock = kLeftTop,
-       .tabIndex = 16,
-       .text = "OK",
-       .isDefault = true,
-       .events = {OnAction(&EditWindow::OK_Button_Action)}},
-      {.create = Make<PushButton>,
-       .name = "CancelButton",
-       .bounds = {410, 148, 80, 20},
-       .lock = kLeftTop,
-       .tabIndex = 17,
-       .text = "Cancel",
-       .isCancel = true,
-       .events = {OnAction(&EditWindow::CancelButton_Action)}},
-      StaticText("Help2Label1", 86, 131, 275, 18, "Multiple characters in alleles are allowed."),
-  };
-  return controls;
-}
 
 TextField& EditWindow::Field(std::int32_t index) const { return ControlAs<TextField>("Field", index); }
 Label& EditWindow::Parent1Label() const { return ControlAs<Label>("Parent1Label"); }
@@ -150,9 +146,7 @@ void EditWindow::OK_Button_Action(PushButton& /*button*/) {
   ParentsArea().SetText(text);
 
   Hide();
-  MainWindow::Instance().ResetResultList();
-  MainWindow::Instance().Initialize();
-  MainWindow::Instance().ParseInput();
+  MainWindow::Instance().ParseNewInput();
 }
 
 void EditWindow::CancelButton_Action(PushButton& /*button*/) { Hide(); }

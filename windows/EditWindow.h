@@ -23,6 +23,14 @@
 
 class EditWindow : public toolkit::Window {
  public:
+  // The name under which the toolkit keeps the open window of this class.
+  static constexpr const char* kClassName = "EditWindow.EditWindow";
+  // The member class of the control array of fields.
+  class FieldControl : public toolkit::TextField {
+   public:
+    explicit FieldControl(std::int32_t index) : toolkit::TextField(index) {}
+  };
+
   // The one editor: the open one, shown or hidden, or a new one, built and
   // shown.
   static EditWindow& Instance();
@@ -56,14 +64,6 @@ class EditWindow : public toolkit::Window {
   void ReloadOnActivate();
 
  private:
-  // The member class of the control array of fields.
-  class FieldControl : public toolkit::TextField {
-   public:
-    explicit FieldControl(std::int32_t index) : toolkit::TextField(index) {}
-  };
-
-  static const std::vector<toolkit::ControlSpec>& Controls();
-
   void LoadFields();
   // The number of a parent's gene columns up to its last filled field.
   std::int32_t FilledColumns(std::int32_t parent) const;

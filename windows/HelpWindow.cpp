@@ -35,47 +35,42 @@ const WindowSettings kSettings = {
     .macProcID = 0,
 };
 
-const std::vector<ControlSpec>& Controls() {
-  static const std::vector<ControlSpec> controls = {
-      {.create = Make<TextArea>,
-       .name = "HelpArea",
-       .bounds = {20, 14, 396, 340},
-       .lock = kAllEdges,
-       .tabIndex = 0,
-       .textUnit = 0,
-       .lineSpacing = 1.0,
-       .readOnly = true,
-       .multiline = true,
-       .border = true,
-       .styled = true,
-       .scrollbarVertical = true,
-       .scrollbarHorizontal = false,
-       .useFocusRing = true,
-       .events = {OnOpen(&HelpWindow::HelpArea_Open)}},
-      {.create = Make<PushButton>,
-       .name = "OK_Button",
-       .bounds = {178, 366, 80, 20},
-       .lock = kLeftBottom,
-       .tabIndex = 1,
-       .text = "OK",
-       .textUnit = 0,
-       .isDefault = true,
-       .events = {OnAction(&HelpWindow::OK_Button_Action)}},
-  };
-  return controls;
-}
+const std::vector<ControlSpec> kControls = {
+    {.create = Make<TextArea>,
+     .name = "HelpArea",
+     .bounds = {20, 14, 396, 340},
+     .lock = kAllEdges,
+     .tabIndex = 0,
+     .textUnit = 0,
+     .lineSpacing = 1.0,
+     .readOnly = true,
+     .multiline = true,
+     .border = true,
+     .styled = true,
+     .scrollbarVertical = true,
+     .scrollbarHorizontal = false,
+     .useFocusRing = true,
+     .events = {OnOpen(&HelpWindow::HelpArea_Open)}},
+    {.create = Make<PushButton>,
+     .name = "OK_Button",
+     .bounds = {178, 366, 80, 20},
+     .lock = kLeftBottom,
+     .tabIndex = 1,
+     .text = "OK",
+     .textUnit = 0,
+     .isDefault = true,
+     .events = {OnAction(&HelpWindow::OK_Button_Action)}},
+};
 
 }  // namespace
 
-HelpWindow& HelpWindow::Instance() { return ImplicitInstance<HelpWindow>("HelpWindow.HelpWindow"); }
+HelpWindow& HelpWindow::Instance() { return ImplicitInstance<HelpWindow>(); }
 
 void HelpWindow::Layout() { SetProperties(kSettings); }
 
 void HelpWindow::CreateControls() { CreateControls0(); }
 
-void HelpWindow::CreateControls0() {
-  for (const ControlSpec& spec : Controls()) CreateControl(spec);
-}
+void HelpWindow::CreateControls0() { CreateControlTable(kControls); }
 
 TextArea& HelpWindow::HelpArea() const { return ControlAs<TextArea>("HelpArea"); }
 PushButton& HelpWindow::OK_Button() const { return ControlAs<PushButton>("OK_Button"); }

@@ -11,6 +11,8 @@
 
 class HelpWindow : public toolkit::Window {
  public:
+  // The name under which the toolkit keeps the open window of this class.
+  static constexpr const char* kClassName = "HelpWindow.HelpWindow";
   // The one help window: the open one, shown or hidden, or a new one, built
   // and shown.
   static HelpWindow& Instance();

@@ -47,7 +47,7 @@ const WindowSettings kSettings = {
     .macProcID = 0,
 };
 
-ControlSpec Popup(std::int32_t index, std::int32_t left) {
+ControlSpec PopupRow(std::int32_t index, std::int32_t left) {
   return {.create = Make<MainWindow::wtPopupControl>,
           .name = "wtPopup",
           .index = index,
@@ -57,97 +57,94 @@ ControlSpec Popup(std::int32_t index, std::int32_t left) {
           .events = {OnChange(&MainWindow::wtPopup_Change)}};
 }
 
-const std::vector<ControlSpec>& Controls() {
-  static const std::vector<ControlSpec> controls = {
-      {.create = Make<TextArea>,
-       .name = "ParentsArea",
-       .bounds = {20, 43, 356, 43},
-       .lock = kLeftTopRight,
-       .tabIndex = 0,
-       .textUnit = 2,
-       .lineSpacing = 1.0,
-       .readOnly = true,
-       .multiline = true,
-       .border = true,
-       .styled = false,
-       .scrollbarVertical = false,
-       .scrollbarHorizontal = false,
-       .useFocusRing = false},
-      {.create = Make<PushButton>,
-       .name = "PasteButton",
-       .bounds = {112, 14, 80, 20},
-       .lock = kLeftTop,
-       .tabIndex = 1,
-       .text = "Paste",
-       .events = {OnAction(&MainWindow::PasteButton_Action)}},
-      {.create = Make<PushButton>,
-       .name = "EditButton",
-       .bounds = {204, 14, 80, 20},
-       .lock = kLeftTop,
-       .tabIndex = 2,
-       .text = "Edit",
-       .events = {OnAction(&MainWindow::EditButton_Action)}},
-      {.create = Make<Label>, .name = "ParentsLabel", .bounds = {20, 20, 56, 20}, .lock = kLeftTop, .tabIndex = 3, .text = "Parents", .bold = true},
-      {.create = Make<Label>,
-       .name = "WildTypeLabel",
-       .bounds = {118, 120, 162, 20},
-       .lock = kLeftTop,
-       .tabIndex = 8,
-       .text = "Allele to show on left side"},
-      {.create = Make<Label>, .name = "PupsLabel", .bounds = {20, 148, 100, 20}, .lock = kLeftTop, .tabIndex = 9, .text = "Pups", .bold = true},
-      {.create = Make<PushButton>,
-       .name = "QuitButton",
-       .bounds = {26, 432, 80, 20},
-       .lock = kLeftBottom,
-       .tabIndex = 11,
-       .text = "Quit",
-       .events = {OnAction(&MainWindow::QuitButton_Action)}},
-      {.create = Make<PushButton>,
-       .name = "HelpButton",
-       .bounds = {158, 432, 80, 20},
-       .lock = kLeftBottom,
-       .tabIndex = 12,
-       .text = "Help",
-       .events = {OnAction(&MainWindow::HelpButton_Action)}},
-      {.create = Make<PushButton>,
-       .name = "CrossButton",
-       .bounds = {296, 432, 80, 20},
-       .lock = kLeftBottom,
-       .tabIndex = 13,
-       .text = "Cross",
-       .isDefault = true,
-       .events = {OnAction(&MainWindow::CrossButton_Action)}},
-      Popup(0, 20),
-      Popup(1, 112),
-      Popup(2, 204),
-      Popup(3, 296),
-      {.create = Make<PushButton>,
-       .name = "OptionsButton",
-       .bounds = {296, 14, 80, 20},
-       .lock = kLeftTop,
-       .tabIndex = 18,
-       .text = "Options",
-       .enabled = false},
-      {.create = Make<Label>,
-       .name = "PupCountLabel",
-       .bounds = {61, 148, 201, 20},
-       .lock = kLeftTop,
-       .tabIndex = 19,
-       .text = "n unique genotypes",
-       .visible = false},
-      {.create = Make<Listbox>,
-       .name = "PupsListBox",
-       .bounds = {20, 169, 356, 251},
-       .lock = kAllEdges,
-       .tabIndex = 20,
-       .border = true,
-       .scrollbarVertical = true,
-       .scrollbarHorizontal = false,
-       .useFocusRing = true,
-       .events = {OnOpen(&MainWindow::PupsListBox_Open)}},
-  };
-  return controls;
-}
+const std::vector<ControlSpec> kControls = {
+    {.create = Make<TextArea>,
+     .name = "ParentsArea",
+     .bounds = {20, 43, 356, 43},
+     .lock = kLeftTopRight,
+     .tabIndex = 0,
+     .textUnit = 2,
+     .lineSpacing = 1.0,
+     .readOnly = true,
+     .multiline = true,
+     .border = true,
+     .styled = false,
+     .scrollbarVertical = false,
+     .scrollbarHorizontal = false,
+     .useFocusRing = false},
+    {.create = Make<PushButton>,
+     .name = "PasteButton",
+     .bounds = {112, 14, 80, 20},
+     .lock = kLeftTop,
+     .tabIndex = 1,
+     .text = "Paste",
+     .events = {OnAction(&MainWindow::PasteButton_Action)}},
+    {.create = Make<PushButton>,
+     .name = "EditButton",
+     .bounds = {204, 14, 80, 20},
+     .lock = kLeftTop,
+     .tabIndex = 2,
+     .text = "Edit",
+     .events = {OnAction(&MainWindow::EditButton_Action)}},
+    {.create = Make<Label>, .name = "ParentsLabel", .bounds = {20, 20, 56, 20}, .lock = kLeftTop, .tabIndex = 3, .text = "Parents", .bold = true},
+    {.create = Make<Label>,
+     .name = "WildTypeLabel",
+     .bounds = {118, 120, 162, 20},
+     .lock = kLeftTop,
+     .tabIndex = 8,
+     .text = "Allele to show on left side"},
+    {.create = Make<Label>, .name = "PupsLabel", .bounds = {20, 148, 100, 20}, .lock = kLeftTop, .tabIndex = 9, .text = "Pups", .bold = true},
+    {.create = Make<PushButton>,
+     .name = "QuitButton",
+     .bounds = {26, 432, 80, 20},
+     .lock = kLeftBottom,
+     .tabIndex = 11,
+     .text = "Quit",
+     .events = {OnAction(&MainWindow::QuitButton_Action)}},
+    {.create = Make<PushButton>,
+     .name = "HelpButton",
+     .bounds = {158, 432, 80, 20},
+     .lock = kLeftBottom,
+     .tabIndex = 12,
+     .text = "Help",
+     .events = {OnAction(&MainWindow::HelpButton_Action)}},
+    {.create = Make<PushButton>,
+     .name = "CrossButton",
+     .bounds = {296, 432, 80, 20},
+     .lock = kLeftBottom,
+     .tabIndex = 13,
+     .text = "Cross",
+     .isDefault = true,
+     .events = {OnAction(&MainWindow::CrossButton_Action)}},
+    PopupRow(0, 20),
+    PopupRow(1, 112),
+    PopupRow(2, 204),
+    PopupRow(3, 296),
+    {.create = Make<PushButton>,
+     .name = "OptionsButton",
+     .bounds = {296, 14, 80, 20},
+     .lock = kLeftTop,
+     .tabIndex = 18,
+     .text = "Options",
+     .enabled = false},
+    {.create = Make<Label>,
+     .name = "PupCountLabel",
+     .bounds = {61, 148, 201, 20},
+     .lock = kLeftTop,
+     .tabIndex = 19,
+     .text = "n unique genotypes",
+     .visible = false},
+    {.create = Make<Listbox>,
+     .name = "PupsListBox",
+     .bounds = {20, 169, 356, 251},
+     .lock = kAllEdges,
+     .tabIndex = 20,
+     .border = true,
+     .scrollbarVertical = true,
+     .scrollbarHorizontal = false,
+     .useFocusRing = true,
+     .events = {OnOpen(&MainWindow::PupsListBox_Open)}},
+};
 
 const breederPair& Parents() {
   if (!Globals::parents) throw std::logic_error("no parents have been parsed");
@@ -156,7 +153,7 @@ const breederPair& Parents() {
 
 }  // namespace
 
-MainWindow& MainWindow::Instance() { return ImplicitInstance<MainWindow>("MainWindow.MainWindow"); }
+MainWindow& MainWindow::Instance() { return ImplicitInstance<MainWindow>(); }
 
 void MainWindow::Layout() {
   SetMenuBar(&MainMenuBar::Instance());
@@ -165,9 +162,7 @@ void MainWindow::Layout() {
 
 void MainWindow::CreateControls() { CreateControls0(); }
 
-void MainWindow::CreateControls0() {
-  for (const ControlSpec& spec : Controls()) CreateControl(spec);
-}
+void MainWindow::CreateControls0() { CreateControlTable(kControls); }
 
 TextArea& MainWindow::ParentsArea() const { return ControlAs<TextArea>("ParentsArea"); }
 PushButton& MainWindow::PasteButton() const { return ControlAs<PushButton>("PasteButton"); }
@@ -189,9 +184,7 @@ void MainWindow::PasteButton_Action(PushButton& /*button*/) {
   ParentsArea().SetText(clipboard.Text());
   clipboard.Close();
   Globals::geneCount = 0;
-  ResetResultList();
-  Initialize();
-  ParseInput();
+  ParseNewInput();
 }
 
 // Edit always shows the parents' text as the main window holds it: entries
@@ -331,6 +324,12 @@ void MainWindow::CalcResult() {
   Clipboard clipboard;
   clipboard.SetText(result.clipboardText);
   clipboard.Close();
+}
+
+void MainWindow::ParseNewInput() {
+  ResetResultList();
+  Initialize();
+  ParseInput();
 }
 
 void MainWindow::ResetResultList() {

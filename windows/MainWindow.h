@@ -3,10 +3,11 @@
 // The main window, the application's working window; closing it ends the
 // application. Its methods carry a request through the engine:
 //
-//   Paste    clipboard text -> ParentsArea; result list cleared; Initialize;
-//            ParseInput -> (on success) SetPopups fills one popup per gene
+//   Paste    clipboard text -> ParentsArea -> ParseNewInput: result list
+//            cleared; Initialize; ParseInput -> (on success) SetPopups
+//            fills one popup per gene
 //   Edit     the genotype editor shows ParentsArea's entries; its OK joins
-//            them back into ParentsArea and goes on as Paste does
+//            them back into ParentsArea -> ParseNewInput, as Paste does
 //   Cross    MixAlleles crosses each gene with its popup's choice into Mixers
 //            -> CalcResult: count label, result list, then the clipboard
 //   popup    a changed choice withdraws the result shown
@@ -36,6 +37,8 @@ class MainWindow : public toolkit::Window {
     explicit wtPopupControl(std::int32_t index) : toolkit::PopupMenu(index) {}
   };
 
+  // The name under which the toolkit keeps the open window of this class.
+  static constexpr const char* kClassName = "MainWindow.MainWindow";
   // The one main window: the open one, or a new one, built and shown.
   static MainWindow& Instance();
 
@@ -93,8 +96,11 @@ class MainWindow : public toolkit::Window {
   void MixAlleles();
   void CalcResult();
 
-  // Empties the result list and sets its five headings to one blank, as every
-  // new input does before it is parsed.
+  // How both input roads (Paste, and the editor's OK) end once they have put
+  // the parents' text into ParentsArea: the result list is emptied, the
+  // allele choice reset, and the text parsed.
+  void ParseNewInput();
+  // Empties the result list and sets its five headings to one blank.
   void ResetResultList();
 
  private:

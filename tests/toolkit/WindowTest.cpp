@@ -40,7 +40,8 @@ using testsupport::Click;
 // A window that records the events it receives.
 class ProbeWindow : public Window {
  public:
-  static ProbeWindow& Instance() { return ImplicitInstance<ProbeWindow>("ProbeWindow.ProbeWindow"); }
+  static constexpr const char* kClassName = "ProbeWindow.ProbeWindow";
+  static ProbeWindow& Instance() { return ImplicitInstance<ProbeWindow>(); }
 
   std::vector<std::string> log;
   bool acceptBackgroundPress = true;
@@ -136,7 +137,7 @@ TEST_F(WindowTest, ImplicitInstanceIsTheOpenWindowHiddenOrNot) {
 
   first.Close();
   EXPECT_EQ(first.log.back(), "Close");
-  EXPECT_EQ(app_.GetImplicitWindow("ProbeWindow.ProbeWindow"), nullptr);
+  EXPECT_EQ(app_.GetImplicitWindow(ProbeWindow::kClassName), nullptr);
   testsupport::ProcessEvents();
   ProbeWindow& second = ProbeWindow::Instance();
   EXPECT_EQ(second.log.front(), "Layout");

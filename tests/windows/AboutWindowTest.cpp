@@ -27,7 +27,7 @@ constexpr toolkit::Color kBlue = toolkit::RGB(0, 0, 255);
 
 class AboutWindowTest : public StartedAppTest {
  protected:
-  AboutWindow* OpenAbout() const { return OpenWindow<AboutWindow>("AboutWindow.AboutWindow"); }
+  AboutWindow* OpenAbout() const { return OpenWindow<AboutWindow>(); }
 
   // Chooses File > About Kestrane in the main window's menu bar and returns
   // the About window it shows.

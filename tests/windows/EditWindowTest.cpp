@@ -152,7 +152,7 @@ TEST_F(EditWindowTest, ThereIsOneEditorHiddenOrShown) {
   PressEdit();
   EXPECT_TRUE(first->Visible());
   EXPECT_EQ(app_->OpenWindows().size(), 2U);
-  EXPECT_EQ(app_->GetImplicitWindow("EditWindow.EditWindow"), first);
+  EXPECT_EQ(app_->GetImplicitWindow(EditWindow::kClassName), first);
 }
 
 TEST_F(EditWindowTest, ClosedEditorIsGoneAndEditBuildsANewOne) {
@@ -161,7 +161,7 @@ TEST_F(EditWindowTest, ClosedEditorIsGoneAndEditBuildsANewOne) {
   Fill({{0, "typed"}});
   Editor().Close();
   ProcessEvents();
-  EXPECT_EQ(app_->GetImplicitWindow("EditWindow.EditWindow"), nullptr);
+  EXPECT_EQ(app_->GetImplicitWindow(EditWindow::kClassName), nullptr);
   EXPECT_EQ(app_->OpenWindows().size(), 1U);
   EXPECT_EQ(Main().ParentsArea().Text(), kTwoGenes);
 

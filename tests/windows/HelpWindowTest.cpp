@@ -35,7 +35,7 @@ std::string AsShown(const std::string& text) { return toolkit::ReplaceLineEnding
 
 class HelpWindowTest : public StartedAppTest {
  protected:
-  HelpWindow* OpenHelp() const { return OpenWindow<HelpWindow>("HelpWindow.HelpWindow"); }
+  HelpWindow* OpenHelp() const { return OpenWindow<HelpWindow>(); }
 
   // Presses Help and returns the help window it shows.
   HelpWindow& PressHelp() const {

@@ -100,7 +100,7 @@ TEST_F(MenuBarTest, AboutShowsTheAboutWindowWhileTheEditorIsActive) {
   ASSERT_TRUE(editor.IsActive());
   EXPECT_TRUE(Item("About").isEnabled());
   Item("About").trigger();
-  const auto* about = OpenWindow<AboutWindow>("AboutWindow.AboutWindow");
+  const auto* about = OpenWindow<AboutWindow>();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->Visible());
 }

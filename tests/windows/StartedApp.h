@@ -43,11 +43,11 @@ class StartedAppTest : public ::testing::Test {
     return app_->Run([] {});
   }
 
-  // The open window of class W registered as `className`, or nullptr; unlike
-  // the class's Instance() it never creates one.
+  // The open window of class W, or nullptr; unlike the class's Instance() it
+  // never creates one.
   template <class W>
-  W* OpenWindow(const std::string& className) const {
-    return dynamic_cast<W*>(app_->GetImplicitWindow(className));
+  W* OpenWindow() const {
+    return dynamic_cast<W*>(app_->GetImplicitWindow(W::kClassName));
   }
 
   std::unique_ptr<App> app_;
