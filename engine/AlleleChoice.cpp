@@ -5,12 +5,12 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/Genotype.h"
 #include "toolkit/Text.h"
 
 namespace engine {
 namespace {
 
-constexpr std::size_t kAllelesPerGene = 4;
 constexpr std::string_view kEntryPrefix = " ";
 
 // In order of preference; the index is the class.
@@ -18,8 +18,12 @@ constexpr std::array<std::string_view, 7> kPreferredFirstCharacters = {"w", "0",
 
 }  // namespace
 
+std::string PopupEntry(const std::string& allele) { return std::string(kEntryPrefix) + allele; }
+
+std::string AlleleOf(const std::string& entry) { return toolkit::Mid(entry, toolkit::Len(kEntryPrefix) + 1); }
+
 std::int32_t alleleRank(const std::string& entry) {
-  const std::string first = toolkit::Mid(entry, 2, 1);
+  const std::string first = toolkit::Mid(AlleleOf(entry), 1, 1);
   const auto found = std::find(kPreferredFirstCharacters.begin(), kPreferredFirstCharacters.end(), first);
   return static_cast<std::int32_t>(found - kPreferredFirstCharacters.begin());
 }
@@ -29,7 +33,7 @@ std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles) {
   for (std::size_t i = 0; i < kAllelesPerGene; ++i) {
     const std::string& allele = alleles.at(i);
     const auto earlier = alleles.begin() + static_cast<std::ptrdiff_t>(i);
-    if (std::find(alleles.begin(), earlier, allele) == earlier) entries.push_back(std::string(kEntryPrefix) + allele);
+    if (std::find(alleles.begin(), earlier, allele) == earlier) entries.push_back(PopupEntry(allele));
   }
   if (entries.size() == 1) return entries;
 

@@ -14,9 +14,14 @@ namespace engine {
 // "f" 4, "+" 5, "-" 6, anything else 7. A lower class is offered first.
 std::int32_t alleleRank(const std::string& entry);
 
-// Each distinct allele of elements 0 to 3 of `alleles` once, as one blank
-// followed by the allele, in first-appearance order, then stably sorted by
-// class. Throws std::out_of_range when fewer than four alleles are given.
+// Each distinct allele of elements 0 to 3 of `alleles` once, as a popup
+// entry, in first-appearance order, then stably sorted by class. Throws
+// std::out_of_range when fewer than four alleles are given.
 std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles);
+
+// A popup entry is one blank followed by the allele: the allele of an entry
+// is the entry without its first character.
+std::string PopupEntry(const std::string& allele);
+std::string AlleleOf(const std::string& entry);
 
 }  // namespace engine

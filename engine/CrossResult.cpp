@@ -8,10 +8,6 @@
 namespace engine {
 namespace {
 
-constexpr std::int32_t kMaxGenes = 4;
-constexpr std::int32_t kMaxPupsPerGene = 4;
-constexpr std::size_t kFirstPupSlot = 2;
-
 void CheckPrecondition(const breederPair& parents, std::int32_t geneCount, const std::vector<AlleleMixer>& mixers) {
   if (geneCount < 1 || geneCount > kMaxGenes) throw std::invalid_argument("a cross needs 1 to 4 genes");
   const auto genes = static_cast<std::size_t>(geneCount);
@@ -19,15 +15,16 @@ void CheckPrecondition(const breederPair& parents, std::int32_t geneCount, const
     throw std::invalid_argument("a cross needs a gene and a mixer for every gene");
   }
   for (std::size_t g = 0; g < genes; ++g) {
-    if (mixers[g].pupCount < 1 || mixers[g].pupCount > kMaxPupsPerGene) {
+    if (mixers[g].pupCount < 1 || mixers[g].pupCount > AlleleMixer::kMaxPups) {
       throw std::invalid_argument("a crossed gene holds 1 to 4 pups");
     }
   }
 }
 
 std::string PupGenotype(const std::string& geneName, const AlleleMixer& mixer, std::size_t pup) {
-  const std::size_t slot = kFirstPupSlot + pup;
-  return geneName + " " + mixer.Allele1[slot] + "/" + mixer.Allele2[slot];
+  const std::size_t slot = AlleleMixer::kFirstPupSlot + pup;
+  return geneName + std::string(kNameSeparator) + mixer.Allele1[slot] + std::string(kAlleleSeparator) +
+         mixer.Allele2[slot];
 }
 
 }  // namespace
@@ -52,7 +49,7 @@ CrossResult CalcResult(const breederPair& parents, std::int32_t geneCount, const
     for (std::size_t r = 0; r < pupTotal; ++r) {
       const std::size_t pup = (r / repeat) % pups;
       rows[r].genotypes[g] = PupGenotype(parents.genotype[g].name, mixer, pup);
-      const double p = mixer.P[kFirstPupSlot + pup];
+      const double p = mixer.P[AlleleMixer::kFirstPupSlot + pup];
       rows[r].probability = g == last ? p : rows[r].probability * p;
     }
     repeat *= pups;
@@ -66,7 +63,7 @@ CrossResult CalcResult(const breederPair& parents, std::int32_t geneCount, const
   const std::string lineEnd = toolkit::EndOfLine();
   for (ResultRow& row : rows) {
     row.probabilityText = toolkit::Str(row.probability);
-    for (const std::string& genotype : row.genotypes) result.clipboardText += genotype + "\t";
+    for (const std::string& genotype : row.genotypes) result.clipboardText += genotype + std::string(kEntrySeparator);
     result.clipboardText += "  " + row.probabilityText + lineEnd;
   }
   result.rows = std::move(rows);

@@ -16,9 +16,10 @@
 
 namespace engine {
 
-// The result list has four gene columns and the probability in the last one.
-constexpr std::size_t kResultColumns = 5;
-constexpr std::size_t kProbabilityColumn = 4;
+// The result list has a column for each gene a cross can take and the
+// probability in the last one.
+constexpr auto kProbabilityColumn = static_cast<std::size_t>(kMaxGenes);
+constexpr std::size_t kResultColumns = kProbabilityColumn + 1;
 
 struct ResultRow {
   std::vector<std::string> genotypes;  // one pup genotype text per gene, "Gene1 w/flox"

@@ -15,12 +15,6 @@ using toolkit::NthField;
 using toolkit::Split;
 using toolkit::Str;
 
-constexpr std::int32_t kMaxGenes = 4;
-constexpr std::string_view kLineSeparator = "\r";
-constexpr std::string_view kEntrySeparator = "\t";
-constexpr std::string_view kNameSeparator = " ";
-constexpr std::string_view kAlleleSeparator = "/";
-
 // The faults, numbered as the user sees them in the order the tests run.
 enum class Fault {
   OneLine = 1,

@@ -25,8 +25,7 @@ namespace {
 using engine::ParseOutcome;
 using engine::ParseStatus;
 
-constexpr char kLineSeparator = '\r';
-constexpr std::size_t kMaxGenes = 4;
+using engine::kLineSeparator;
 
 void Require(bool holds, const char* property) {
   if (holds) return;
@@ -45,12 +44,15 @@ std::size_t Occurrences(std::string_view text, std::string_view part) {
 // A name or an allele is later cut back out of the text at blanks, slashes,
 // tabs and carriage returns, so it must hold none of them.
 bool IsCleanField(std::string_view field) {
-  return !field.empty() && field.find_first_of(" /\t\r") == std::string_view::npos;
+  static const std::string separators = std::string(engine::kNameSeparator) + std::string(engine::kAlleleSeparator) +
+                                        std::string(engine::kEntrySeparator) + std::string(engine::kLineSeparator);
+  return !field.empty() && field.find_first_of(separators) == std::string_view::npos;
 }
 
 void CheckRecords(const ParseOutcome& outcome) {
   const auto& genes = outcome.parents.genotype;
-  Require(!genes.empty() && genes.size() <= kMaxGenes, "a successful parse holds 1 to 4 genes");
+  Require(!genes.empty() && genes.size() <= static_cast<std::size_t>(engine::kMaxGenes),
+          "a successful parse holds 1 to 4 genes");
   Require(outcome.geneCount.has_value() && static_cast<std::size_t>(*outcome.geneCount) == genes.size(),
           "geneCount equals the number of genes");
   for (std::size_t i = 0; i < genes.size(); ++i) {
@@ -90,7 +92,7 @@ void CheckReparse(std::string_view input, const ParseOutcome& outcome) {
     const std::size_t line1Length = Line1Length(input);
     Require(line1Length <= retyped.size() && retyped.compare(line1Length, lineEnd.size(), lineEnd) == 0,
             "the text holds a line ending right after line 1");
-    retyped.replace(line1Length, lineEnd.size(), 1, kLineSeparator);
+    retyped.replace(line1Length, lineEnd.size(), kLineSeparator);
   }
   const ParseOutcome again = engine::ParseParentsText(retyped);
   Require(again.status == outcome.status, "re-parsing the text gives the same status");
@@ -112,12 +114,12 @@ engine::CrossResult CrossWithDefaultChoices(const ParseOutcome& outcome) {
 // A pup genotype "Name a/b" with its two alleles in a fixed order: "a/b" and
 // "b/a" are one genotype, which the cross must list once.
 std::string WithAllelesOrdered(std::string_view genotype) {
-  const std::size_t blank = genotype.find(' ');
-  const std::size_t slash = genotype.find('/', blank);
+  const std::size_t blank = genotype.find(engine::kNameSeparator);
+  const std::size_t slash = genotype.find(engine::kAlleleSeparator, blank);
   std::string_view first = genotype.substr(blank + 1, slash - blank - 1);
   std::string_view second = genotype.substr(slash + 1);
   if (second < first) std::swap(first, second);
-  return std::string(genotype.substr(0, blank + 1)).append(first).append("/").append(second);
+  return std::string(genotype.substr(0, blank + 1)).append(first).append(engine::kAlleleSeparator).append(second);
 }
 
 void CheckCross(const ParseOutcome& outcome) {

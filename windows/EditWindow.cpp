@@ -1,5 +1,6 @@
 #include "windows/EditWindow.h"
 
+#include "engine/Genotype.h"
 #include "engine/Globals.h"
 #include "toolkit/Application.h"
 #include "toolkit/Text.h"
@@ -9,12 +10,16 @@ namespace {
 
 using namespace toolkit;
 
+using engine::kEntrySeparator;
+using engine::kLineSeparator;
+using engine::kMaxGenes;
+
+// Two parents by one column per gene.
 constexpr std::int32_t kParents = 2;
-constexpr std::int32_t kGeneColumns = 4;
-constexpr std::int32_t kFields = kParents * kGeneColumns;
+constexpr std::int32_t kFields = kParents * kMaxGenes;
 
 // The member of Field for a parent (0 or 1) and a gene column (0 to 3).
-constexpr std::int32_t FieldIndex(std::int32_t parent, std::int32_t column) { return kGeneColumns * parent + column; }
+constexpr std::int32_t FieldIndex(std::int32_t parent, std::int32_t column) { return kMaxGenes * parent + column; }
 
 // Piece `index` of a split text; a piece the text does not have is empty.
 std::string PieceAt(const std::vector<std::string>& pieces, std::int32_t index) {
@@ -64,7 +69,7 @@ ControlSpec FieldRow(std::int32_t index, std::int32_t left, std::int32_t width) 
   return {.create = Make<EditWindow::FieldControl>,
           .name = "Field",
           .index = index,
-          .bounds = {left, index < kGeneColumns ? 43 : 77, width, 22},
+          .bounds = {left, index < kMaxGenes ? 43 : 77, width, 22},
           .lock = kLeftTop,
           .tabIndex = index};
 }
@@ -139,9 +144,9 @@ void EditWindow::OK_Button_Action(PushButton& /*button*/) {
   for (std::int32_t parent = 0; parent < kParents; ++parent) {
     for (std::int32_t column = 0; column < Globals::geneCount; ++column) {
       text += Field(FieldIndex(parent, column)).Text();
-      if (column < Globals::geneCount - 1) text += Chr(9);
+      if (column < Globals::geneCount - 1) text += kEntrySeparator;
     }
-    if (parent == 0) text += Chr(13);
+    if (parent == 0) text += kLineSeparator;
   }
   ParentsArea().SetText(text);
 
@@ -175,11 +180,11 @@ void EditWindow::LoadFields() {
   if (!ParentsArea().Text().empty()) {
     // The main window keeps the text with carriage returns as its only line
     // endings, whatever the editor does next.
-    ParentsArea().SetText(ReplaceLineEndings(ParentsArea().Text(), Chr(13)));
-    const std::vector<std::string> lines = Split(ParentsArea().Text(), Chr(13));
+    ParentsArea().SetText(ReplaceLineEndings(ParentsArea().Text(), kLineSeparator));
+    const std::vector<std::string> lines = Split(ParentsArea().Text(), kLineSeparator);
     for (std::int32_t parent = 0; parent < kParents; ++parent) {
-      const std::vector<std::string> entries = Split(PieceAt(lines, parent), Chr(9));
-      for (std::int32_t column = 0; column < kGeneColumns; ++column) {
+      const std::vector<std::string> entries = Split(PieceAt(lines, parent), kEntrySeparator);
+      for (std::int32_t column = 0; column < kMaxGenes; ++column) {
         const std::string entry = PieceAt(entries, column);
         if (!entry.empty()) Field(FieldIndex(parent, column)).SetText(entry);
       }
@@ -190,7 +195,7 @@ void EditWindow::LoadFields() {
 }
 
 std::int32_t EditWindow::FilledColumns(std::int32_t parent) const {
-  for (std::int32_t column = kGeneColumns - 1; column >= 0; --column) {
+  for (std::int32_t column = kMaxGenes - 1; column >= 0; --column) {
     if (!Field(FieldIndex(parent, column)).Text().empty()) return column + 1;
   }
   return 0;

@@ -18,7 +18,6 @@ namespace {
 
 using namespace toolkit;
 
-constexpr std::int32_t kGeneColumns = 4;
 constexpr auto kResultColumns = static_cast<std::int32_t>(engine::kResultColumns);
 const std::string kBlankHeading = " ";
 
@@ -268,7 +267,7 @@ void MainWindow::ParseInput() {
 }
 
 void MainWindow::Initialize() {
-  for (std::int32_t i = 0; i < kGeneColumns; ++i) {
+  for (std::int32_t i = 0; i < engine::kMaxGenes; ++i) {
     wtPopup(i).DeleteAllRows();
     wtPopup(i).SetEnabled(false);
   }
