@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <algorithm>
 
 #include "toolkit/Dispatch.h"
 
@@ -38,6 +39,11 @@ void Control::SetTextSize(double points) {
   widget_->setFont(font);
 }
 
+void Control::SetTextMetrics(const ControlSpec& spec) {
+  SetTextUnit(spec.textUnit);
+  if (spec.textSize) SetTextSize(*spec.textSize);
+}
+
 void Control::SetProperties(const ControlSpec& spec) {
   designBounds_ = spec.bounds;
   lock_ = spec.lock;
@@ -51,6 +57,25 @@ void Control::SetProperties(const ControlSpec& spec) {
   if (!spec.tabStop) widget_->setFocusPolicy(Qt::NoFocus);
   SetEnabled(spec.enabled);
   SetVisible(spec.visible);
+}
+
+void Control::FollowResize(std::int32_t dx, std::int32_t dy) {
+  Rect r = designBounds_;
+  if (lock_.right && lock_.left) r.width += dx;
+  if (lock_.right && !lock_.left) r.left += dx;
+  if (lock_.bottom && lock_.top) r.height += dy;
+  if (lock_.bottom && !lock_.top) r.top += dy;
+  widget_->setGeometry(r.left, r.top, std::max(r.width, 0), std::max(r.height, 0));
+}
+
+void Control::AttachTo(Window& window, const std::string& name, QWidget& content) {
+  name_ = name;
+  window_ = &window;
+  widget_->setParent(&content);
+}
+
+void Control::Bind(const std::vector<EventBinding>& bindings) {
+  handlers_.insert(handlers_.end(), bindings.begin(), bindings.end());
 }
 
 bool Control::Handles(ControlEvent event) const {

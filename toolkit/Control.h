@@ -142,8 +142,15 @@ class Control {
   double TextSize() const;
   void SetTextSize(double points);
 
+  // The row's text unit and, where it gives them, text size and line
+  // spacing, set on their own before the rest of the row.
+  virtual void SetTextMetrics(const ControlSpec& spec);
   // The values of the control's table row, handed over in one step.
   virtual void SetProperties(const ControlSpec& spec);
+  // Follows its window's resize by dx, dy from the window's design size: it
+  // keeps its distance to the edges it is locked to, so locked to both sides
+  // it grows with the window and to the far side only it moves with it.
+  void FollowResize(std::int32_t dx, std::int32_t dy);
 
  protected:
   // Takes ownership of `widget`, which the window adopts when it adds the
@@ -156,8 +163,12 @@ class Control {
   bool Handles(ControlEvent event) const;
 
  private:
+  // The window attaches the controls it creates and binds their events.
   friend class Window;
   friend QWidget* NativeWidget(const Control& control);
+
+  void AttachTo(Window& window, const std::string& name, QWidget& content);
+  void Bind(const std::vector<EventBinding>& bindings);
 
   QWidget* widget_;
   std::int32_t index_;

@@ -56,6 +56,11 @@ void TextArea::TakeTypedText() {
   text_ = ReplaceLineEndings(FromQt(raw), "\r");
 }
 
+void TextArea::SetTextMetrics(const ControlSpec& spec) {
+  Control::SetTextMetrics(spec);
+  if (spec.lineSpacing) SetLineSpacing(*spec.lineSpacing);
+}
+
 void TextArea::SetProperties(const ControlSpec& spec) {
   Control::SetProperties(spec);
   edit_->setReadOnly(spec.readOnly);

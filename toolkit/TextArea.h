@@ -20,6 +20,7 @@ class TextArea : public Control {
   double LineSpacing() const { return lineSpacing_; }
   void SetLineSpacing(double spacing);
 
+  void SetTextMetrics(const ControlSpec& spec) override;
   void SetProperties(const ControlSpec& spec) override;
 
  private:

@@ -11,11 +11,11 @@
 #include "toolkit/Dispatch.h"
 #include "toolkit/Menu.h"
 #include "toolkit/MouseRelay.h"
+#include "toolkit/Native.h"
 #include "toolkit/NativeMenus.h"
 #include "toolkit/PushButton.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
-#include "toolkit/TextArea.h"
 
 namespace toolkit {
 
@@ -41,7 +41,7 @@ class Window::Frame : public QMainWindow {
     const bool escape = event->key() == Qt::Key_Escape;
     // The keypad's Enter comes with the keypad modifier; it acts as Return.
     const bool unmodified = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if ((enter || escape) && unmodified && owner_.PressButton(enter)) {
+    if ((enter || escape) && unmodified && owner_.PressButton(enter ? owner_.defaultButton_ : owner_.cancelButton_)) {
       event->accept();
       return;
     }
@@ -176,21 +176,31 @@ void Window::SetProperties(const WindowSettings& settings) {
 }
 
 void Window::AddControl(std::unique_ptr<Control> control, const std::string& name) {
-  control->name_ = name;
-  control->window_ = this;
-  control->widget_->setParent(content_);
+  control->AttachTo(*this, name, *content_);
   controls_.push_back(std::move(control));
 }
+
+namespace {
+
+// The row's control as the window's default or cancel button; a row that
+// gives either role to another kind of control is a fault of the table.
+PushButton& ButtonFor(Control& control, const ControlSpec& spec, const char* role) {
+  auto* button = dynamic_cast<PushButton*>(&control);
+  if (button == nullptr) throw std::logic_error("control " + spec.name + " is no push button to be the " + role + " button");
+  return *button;
+}
+
+}  // namespace
 
 void Window::CreateControl(const ControlSpec& spec) {
   std::unique_ptr<Control> created = spec.create(spec.index);
   Control& control = *created;
   AddControl(std::move(created), spec.name);
-  control.SetTextUnit(spec.textUnit);
-  if (spec.textSize) control.SetTextSize(*spec.textSize);
-  if (spec.lineSpacing) dynamic_cast<TextArea&>(control).SetLineSpacing(*spec.lineSpacing);
+  control.SetTextMetrics(spec);
   control.SetProperties(spec);
-  for (const EventBinding& binding : spec.events) control.handlers_.push_back(binding);
+  if (spec.isDefault) defaultButton_ = &ButtonFor(control, spec, "default");
+  if (spec.isCancel) cancelButton_ = &ButtonFor(control, spec, "cancel");
+  control.Bind(spec.events);
 }
 
 void Window::CreateControlTable(const std::vector<ControlSpec>& table) {
@@ -230,15 +240,10 @@ void Window::BecameActive(bool active) {
   if (active_) RunHandler([this] { Event_Activate(); });
 }
 
-bool Window::PressButton(bool defaultButton) {
-  for (const auto& control : controls_) {
-    auto* button = dynamic_cast<PushButton*>(control.get());
-    if (button == nullptr || (defaultButton ? !button->IsDefault() : !button->IsCancel())) continue;
-    if (!button->Enabled() || !button->Visible()) continue;
-    button->Push();
-    return true;
-  }
-  return false;
+bool Window::PressButton(PushButton* button) {
+  if (button == nullptr || !button->Enabled() || !button->Visible()) return false;
+  button->Push();
+  return true;
 }
 
 void Window::CloseRequested() {
@@ -246,20 +251,10 @@ void Window::CloseRequested() {
   if (Application::Exists()) Application::Current().Release(*this);
 }
 
-// Each control keeps its distance to the edges it is locked to: locked to both
-// sides it grows with the window, to the far side only it moves with it.
 void Window::LayOutControls() {
   const std::int32_t dx = content_->width() - settings_.width;
   const std::int32_t dy = content_->height() - settings_.height;
-  for (const auto& control : controls_) {
-    Rect r = control->designBounds_;
-    const Anchors& lock = control->lock_;
-    if (lock.right && lock.left) r.width += dx;
-    if (lock.right && !lock.left) r.left += dx;
-    if (lock.bottom && lock.top) r.height += dy;
-    if (lock.bottom && !lock.top) r.top += dy;
-    control->widget_->setGeometry(r.left, r.top, std::max(r.width, 0), std::max(r.height, 0));
-  }
+  for (const auto& control : controls_) control->FollowResize(dx, dy);
 }
 
 // Keyboard focus moves through the controls in ascending tab index; controls
@@ -267,11 +262,11 @@ void Window::LayOutControls() {
 void Window::ApplyTabOrder() {
   std::vector<Control*> order;
   for (const auto& control : controls_) {
-    if (control->widget_->focusPolicy() != Qt::NoFocus) order.push_back(control.get());
+    if (NativeWidget(*control)->focusPolicy() != Qt::NoFocus) order.push_back(control.get());
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->widget_, order[i]->widget_);
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(NativeWidget(*order[i - 1]), NativeWidget(*order[i]));
 }
 
 }  // namespace toolkit

@@ -25,6 +25,7 @@ class QWidget;
 namespace toolkit {
 
 class MenuBar;
+class PushButton;
 
 struct WindowSettings {
   std::int32_t placement = 0;  // 0: the platform places the window
@@ -133,7 +134,9 @@ class Window {
   friend QWidget* NativeContent(const Window& window);
 
   void BecameActive(bool active);
-  bool PressButton(bool defaultButton);
+  // Presses the default or the cancel button while it is enabled and shown;
+  // false when there is none to press.
+  bool PressButton(PushButton* button);
   void CloseRequested();
   void LayOutControls();
   void ApplyTabOrder();
@@ -141,6 +144,9 @@ class Window {
   Frame* frame_;
   Content* content_;
   std::vector<std::unique_ptr<Control>> controls_;
+  // Pressed by Return and Escape; set as the table is built.
+  PushButton* defaultButton_ = nullptr;
+  PushButton* cancelButton_ = nullptr;
   std::map<std::string, std::function<bool()>> menuHandlers_;
   toolkit::MenuBar* menuBar_ = nullptr;
   WindowSettings settings_;

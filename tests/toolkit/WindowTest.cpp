@@ -169,6 +169,20 @@ TEST_F(WindowTest, ReturnAndEscapePressTheDefaultAndCancelButtons) {
   EXPECT_EQ(window.log, (std::vector<std::string>{"OK", "OK", "Cancel"}));
 }
 
+// A table that gives the default button's role to a label is a fault that
+// shows as the window is built, not when Return is first pressed.
+class LabelAsDefaultWindow : public Window {
+ public:
+  static constexpr const char* kClassName = "LabelAsDefaultWindow.LabelAsDefaultWindow";
+  void CreateControls() override {
+    CreateControl({.create = Make<Label>, .name = "Label", .bounds = {10, 10, 100, 20}, .isDefault = true});
+  }
+};
+
+TEST_F(WindowTest, OnlyAPushButtonCanBeTheDefaultButton) {
+  EXPECT_THROW(ImplicitInstance<LabelAsDefaultWindow>(), std::logic_error);
+}
+
 TEST_F(WindowTest, TabMovesTheFocusInTabIndexOrder) {
   ProbeWindow& window = ProbeWindow::Instance();
   const std::vector<std::pair<std::string, const Control*>> controls = {
