@@ -10,7 +10,9 @@
 #include <cmath>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <stdexcept>
+#include <string_view>
 
 #include "toolkit/ColumnLayout.h"
 #include "toolkit/QtText.h"
@@ -20,6 +22,10 @@ namespace toolkit {
 namespace {
 
 constexpr double kPointsBelowGeneralFont = 1;
+
+// More characters than the widest screen shows in a row: a longer text is
+// shown as its first and last half of this many, joined by an ellipsis.
+constexpr std::size_t kShownChars = 4000;
 
 // Calls back whenever the watched object receives an event of one of the
 // given types.
@@ -39,7 +45,68 @@ class EventWatcher : public QObject {
   std::function<void()> seen_;
 };
 
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// The byte after the text's first n characters; its size when it has no more.
+std::size_t EndOfFirstChars(std::string_view text, std::size_t n) {
+  std::size_t at = 0;
+  for (; n > 0 && at < text.size(); --n) {
+    ++at;
+    while (at < text.size() && IsContinuationByte(text[at])) ++at;
+  }
+  return at;
+}
+
+// The byte where the text's last n characters begin; 0 when it has no more.
+std::size_t StartOfLastChars(std::string_view text, std::size_t n) {
+  std::size_t at = text.size();
+  for (; n > 0 && at > 0; --n) {
+    --at;
+    while (at > 0 && IsContinuationByte(text[at])) --at;
+  }
+  return at;
+}
+
 }  // namespace
+
+// A row of the list, or its heading row. A cell whose text is too long to
+// lay out at every paint shows it shortened and keeps it whole, as the
+// program gave it, for the program to read back. Assistive technology asks an
+// item for its accessible text before its displayed one, so it is handed the
+// whole text as well.
+class Listbox::Row : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+
+  std::string Text(int column) const {
+    const auto whole = wholeTexts_.find(column);
+    return whole != wholeTexts_.end() ? whole->second : FromQt(text(column));
+  }
+
+  void SetText(int column, const std::string& text) {
+    if (EndOfFirstChars(text, kShownChars) == text.size()) {
+      wholeTexts_.erase(column);
+      setText(column, ToQt(text));
+      return;
+    }
+    wholeTexts_[column] = text;
+    const std::string_view whole = text;
+    const std::string_view head = whole.substr(0, EndOfFirstChars(whole, kShownChars / 2));
+    const std::string_view tail = whole.substr(StartOfLastChars(whole, kShownChars / 2));
+    setText(column, ToQt(head) + QChar(u'\u2026') + ToQt(tail));
+  }
+
+  QVariant data(int column, int role) const override {
+    if (role == Qt::AccessibleTextRole) {
+      const auto whole = wholeTexts_.find(column);
+      if (whole != wholeTexts_.end()) return ToQt(whole->second);
+    }
+    return QTreeWidgetItem::data(column, role);
+  }
+
+ private:
+  std::map<int, std::string> wholeTexts_;
+};
 
 // The pixels a cell's displayed text needs to be shown whole: its width in
 // the list's font, plus the margin the style keeps on either side of an
@@ -77,6 +144,7 @@ Listbox::Listbox(QTreeWidget* tree, std::int32_t index)
   tree_->setSortingEnabled(false);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
   tree_->setTextElideMode(Qt::ElideLeft);
+  tree_->setHeaderItem(new Row);
   tree_->setColumnCount(0);
   tree_->setHeaderHidden(true);
   tree_->header()->setStretchLastSection(false);
@@ -98,7 +166,7 @@ std::int32_t Listbox::ColumnCount() const { return static_cast<std::int32_t>(tre
 void Listbox::SetColumnCount(std::int32_t count) {
   tree_->setColumnCount(std::max(count, 0));
   headerTypes_.resize(static_cast<std::size_t>(std::max(count, 0)), 0);
-  for (std::int32_t column = 0; column < count; ++column) tree_->headerItem()->setText(column, QString());
+  for (std::int32_t column = 0; column < count; ++column) HeadingRow().SetText(column, "");
   RemeasureCells();
 }
 
@@ -139,11 +207,11 @@ bool Listbox::HasHeading() const { return !tree_->isHeaderHidden(); }
 
 void Listbox::SetHasHeading(bool hasHeading) { tree_->setHeaderHidden(!hasHeading); }
 
-std::string Listbox::Heading(std::int32_t column) const { return FromQt(tree_->headerItem()->text(column)); }
+std::string Listbox::Heading(std::int32_t column) const { return HeadingRow().Text(column); }
 
 void Listbox::SetHeading(std::int32_t column, const std::string& text) {
   if (column < 0 || column >= ColumnCount()) throw std::out_of_range("list box has no column " + Str(column));
-  tree_->headerItem()->setText(column, ToQt(text));
+  HeadingRow().SetText(column, text);
 }
 
 std::int32_t Listbox::HeaderType(std::int32_t column) const {
@@ -169,31 +237,31 @@ void Listbox::DeleteAllRows() {
 }
 
 void Listbox::AddRow() {
-  new QTreeWidgetItem(tree_);
+  new Row(tree_);
   lastIndex_ = RowCount() - 1;
 }
 
 std::int32_t Listbox::RowCount() const { return static_cast<std::int32_t>(tree_->topLevelItemCount()); }
 
-QTreeWidgetItem& Listbox::RowAt(std::int32_t row, std::int32_t column) const {
-  QTreeWidgetItem* item = tree_->topLevelItem(row);
+Listbox::Row& Listbox::HeadingRow() const { return static_cast<Row&>(*tree_->headerItem()); }
+
+Listbox::Row& Listbox::RowAt(std::int32_t row, std::int32_t column) const {
+  auto* item = static_cast<Row*>(tree_->topLevelItem(row));
   if (item == nullptr || column < 0 || column >= ColumnCount()) {
     throw std::out_of_range("list box has no cell " + Str(row) + ", " + Str(column));
   }
   return *item;
 }
 
-std::string Listbox::Cell(std::int32_t row, std::int32_t column) const {
-  return FromQt(RowAt(row, column).text(column));
-}
+std::string Listbox::Cell(std::int32_t row, std::int32_t column) const { return RowAt(row, column).Text(column); }
 
 // Only a text wider than any before it in its column can change the layout.
 // A narrower text that replaces the widest leaves its column as wide as it
 // was until the rows are deleted: finding the next widest would mean going
 // through the whole column again.
 void Listbox::SetCell(std::int32_t row, std::int32_t column, const std::string& text) {
-  QTreeWidgetItem& item = RowAt(row, column);
-  item.setText(column, ToQt(text));
+  Row& item = RowAt(row, column);
+  item.SetText(column, text);
   const std::int32_t need = textNeeds_->Of(item.text(column));
   std::int32_t& widest = cellNeeds_[static_cast<std::size_t>(column)];
   if (need <= widest) return;

@@ -18,6 +18,11 @@
 // side at the general size, scroll bar shown. A text that still does not fit
 // loses its start to an ellipsis, so that a genotype keeps its alleles and
 // loses part of the gene name, which the heading shows anyway.
+//
+// A cell or heading of more than 4000 characters shows only its first and
+// last 2000, joined by an ellipsis: laying out a text of megabytes at every
+// paint would stop the window for seconds. Cell, Heading and assistive
+// technology get the text whole.
 
 #include <memory>
 #include <vector>
@@ -25,7 +30,6 @@
 #include "toolkit/Control.h"
 
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace toolkit {
 
@@ -64,14 +68,16 @@ class Listbox : public Control {
   double DefaultTextSize() const override;
 
  private:
+  class Row;
   class TextNeeds;
 
   Listbox(QTreeWidget* tree, std::int32_t index);
   void LayOutColumns();
   // Measures every cell again, after the font or the style changed.
   void RemeasureCells();
+  Row& HeadingRow() const;
   // The row holding that cell; throws std::out_of_range when there is none.
-  QTreeWidgetItem& RowAt(std::int32_t row, std::int32_t column) const;
+  Row& RowAt(std::int32_t row, std::int32_t column) const;
 
   QTreeWidget* tree_;
   std::unique_ptr<TextNeeds> textNeeds_;

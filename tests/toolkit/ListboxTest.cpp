@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -147,6 +148,46 @@ TEST_F(ListboxTest, AColumnWidensForItsTextAndGoesBackToItsShareWhenTheRowsGo) {
 
   list.DeleteAllRows();
   EXPECT_NEAR(list.ColumnWidth(1), share, 1);
+}
+
+TEST_F(ListboxTest, AHugeTextIsShortenedOnScreenOnly) {
+  ListWindow& window = ListWindow::Instance();
+  Listbox& list = window.List();
+  list.SetColumnCount(2);
+  list.SetColumnWidths("50%,50%");
+  list.SetHasHeading(true);
+  // Shown: the first and the last 2000 characters. Each part ends in a
+  // character of four UTF-8 bytes (two UTF-16 units), which must stay whole.
+  const std::string smiley = "\xF0\x9F\x98\x80";
+  const std::string head = "start " + std::string(1993, 'x') + smiley;
+  const std::string tail = smiley + std::string(1995, 'y') + " end";
+  const std::string huge = head + std::string(10 << 20, 'z') + tail;
+  list.AddRow();
+  list.SetCell(0, 0, huge);
+  list.SetCell(0, 1, "0.25");
+  list.SetHeading(0, huge);
+  testsupport::ProcessEvents();
+
+  // Compared without printing: a failure would print megabytes.
+  EXPECT_TRUE(list.Cell(0, 0) == huge);
+  EXPECT_TRUE(list.Heading(0) == huge);
+  QAbstractItemView& view = ViewOf(list);
+  const std::string shown = head + "\xE2\x80\xA6" + tail;
+  EXPECT_EQ(view.model()->index(0, 0).data().toString().toStdString(), shown);
+  EXPECT_EQ(view.model()->headerData(0, Qt::Horizontal).toString().toStdString(), shown);
+
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
+  ASSERT_NE(accessible, nullptr);
+  ASSERT_NE(accessible->tableInterface(), nullptr);
+  QAccessibleInterface* cell = accessible->tableInterface()->cellAt(0, 0);
+  ASSERT_NE(cell, nullptr);
+  EXPECT_TRUE(cell->text(QAccessible::Name) == QString::fromStdString(huge));
+  list.SetCell(0, 0, "short again");
+  EXPECT_EQ(list.Cell(0, 0), "short again");
+  EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), "short again");
+
+  EXPECT_EQ(CutCells(list, 1, 1), "");
+  EXPECT_LE(list.ColumnWidth(0) + list.ColumnWidth(1), VisibleWidth(list));
 }
 
 std::string Widths(const std::vector<double>& widths) {
