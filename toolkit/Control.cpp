@@ -35,9 +35,11 @@ double Control::TextSize() const { return widget_->font().pointSizeF(); }
 
 void Control::SetTextSize(double points) {
   QFont font = widget_->font();
-  font.setPointSizeF(points > 0 ? points : QApplication::font().pointSizeF());
+  font.setPointSizeF(points > 0 ? points : DefaultTextSize());
   widget_->setFont(font);
 }
+
+double Control::DefaultTextSize() const { return QApplication::font().pointSizeF(); }
 
 void Control::SetTextMetrics(const ControlSpec& spec) {
   SetTextUnit(spec.textUnit);

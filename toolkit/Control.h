@@ -157,6 +157,10 @@ class Control {
   // control.
   Control(QWidget* widget, std::int32_t index);
 
+  // The point size that a text size of 0 stands for: the platform's general
+  // font, unless a kind of control sets its texts otherwise.
+  virtual double DefaultTextSize() const;
+
   // Runs the handlers bound to `event`; false when a handler declined it or
   // none is bound.
   bool Raise(ControlEvent event, std::int32_t x = 0, std::int32_t y = 0);

@@ -1,80 +1,173 @@
 #include "toolkit/Listbox.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <initializer_list>
+#include <map>
 #include <stdexcept>
+#include <string_view>
 
+#include "toolkit/ColumnLayout.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
 namespace {
 
-// Calls back whenever the watched widget changes size.
-class ResizeWatcher : public QObject {
+constexpr double kPointsBelowGeneralFont = 1;
+
+// More characters than the widest screen shows in a row: a longer text is
+// shown as its first and last half of this many, joined by an ellipsis.
+constexpr std::size_t kShownChars = 4000;
+
+// Calls back whenever the watched object receives an event of one of the
+// given types.
+class EventWatcher : public QObject {
  public:
-  ResizeWatcher(QWidget* target, std::function<void()> resized) : QObject(target), resized_(std::move(resized)) {
+  EventWatcher(QObject* target, std::initializer_list<QEvent::Type> types, std::function<void()> seen)
+      : QObject(target), types_(types), seen_(std::move(seen)) {
     target->installEventFilter(this);
   }
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) resized_();
+    if (std::find(types_.begin(), types_.end(), event->type()) != types_.end()) seen_();
     return false;
   }
 
  private:
-  std::function<void()> resized_;
+  std::vector<QEvent::Type> types_;
+  std::function<void()> seen_;
 };
 
-struct WidthSpec {
-  double value = 0;
-  bool percent = false;
-};
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
-std::vector<WidthSpec> ParseWidths(const std::string& widths) {
-  std::vector<WidthSpec> parsed;
-  for (std::string piece : Split(widths, ",")) {
-    WidthSpec width;
-    width.percent = !piece.empty() && piece.back() == '%';
-    if (width.percent) piece.pop_back();
-    try {
-      width.value = std::max(0.0, std::stod(piece));
-    } catch (const std::exception&) {
-      width.value = 0;  // an unreadable width leaves the column to share the rest
-      width.percent = false;
-    }
-    parsed.push_back(width);
+// The byte after the text's first n characters; its size when it has no more.
+std::size_t EndOfFirstChars(std::string_view text, std::size_t n) {
+  std::size_t at = 0;
+  for (; n > 0 && at < text.size(); --n) {
+    ++at;
+    while (at < text.size() && IsContinuationByte(text[at])) ++at;
   }
-  return parsed;
+  return at;
+}
+
+// The byte where the text's last n characters begin; 0 when it has no more.
+std::size_t StartOfLastChars(std::string_view text, std::size_t n) {
+  std::size_t at = text.size();
+  for (; n > 0 && at > 0; --n) {
+    --at;
+    while (at > 0 && IsContinuationByte(text[at])) --at;
+  }
+  return at;
 }
 
 }  // namespace
 
+// A row of the list, or its heading row. A cell whose text is too long to
+// lay out at every paint shows it shortened and keeps it whole, as the
+// program gave it, for the program to read back. Assistive technology asks an
+// item for its accessible text before its displayed one, so it is handed the
+// whole text as well.
+class Listbox::Row : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+
+  std::string Text(int column) const {
+    const auto whole = wholeTexts_.find(column);
+    return whole != wholeTexts_.end() ? whole->second : FromQt(text(column));
+  }
+
+  void SetText(int column, const std::string& text) {
+    if (EndOfFirstChars(text, kShownChars) == text.size()) {
+      wholeTexts_.erase(column);
+      setText(column, ToQt(text));
+      return;
+    }
+    wholeTexts_[column] = text;
+    const std::string_view whole = text;
+    const std::string_view head = whole.substr(0, EndOfFirstChars(whole, kShownChars / 2));
+    const std::string_view tail = whole.substr(StartOfLastChars(whole, kShownChars / 2));
+    setText(column, ToQt(head) + QChar(u'\u2026') + ToQt(tail));
+  }
+
+  QVariant data(int column, int role) const override {
+    if (role == Qt::AccessibleTextRole) {
+      const auto whole = wholeTexts_.find(column);
+      if (whole != wholeTexts_.end()) return ToQt(whole->second);
+    }
+    return QTreeWidgetItem::data(column, role);
+  }
+
+ private:
+  std::map<int, std::string> wholeTexts_;
+};
+
+// The pixels a cell's displayed text needs to be shown whole: its width in
+// the list's font, plus the margin the style keeps on either side of an
+// item's text (QCommonStyle elides an item's text when the text is wider than
+// its cell less PM_FocusFrameHMargin + 1 at each end). A result list repeats
+// the same few texts in hundreds of rows, so each is measured once, until the
+// rows are deleted or the font or the style changes.
+class Listbox::TextNeeds {
+ public:
+  explicit TextNeeds(const QWidget& view) : view_(view) {}
+
+  std::int32_t Of(const QString& text) {
+    if (text.isEmpty()) return 0;
+    const auto known = needs_.constFind(text);
+    if (known != needs_.cend()) return *known;
+    const int margin = view_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view_) + 1;
+    const double width = QFontMetricsF(view_.font()).horizontalAdvance(text);
+    const auto need = static_cast<std::int32_t>(std::ceil(width)) + 2 * margin;
+    needs_.insert(text, need);
+    return need;
+  }
+  void Forget() { needs_.clear(); }
+
+ private:
+  const QWidget& view_;
+  QHash<QString, std::int32_t> needs_;
+};
+
 Listbox::Listbox(std::int32_t index) : Listbox(new QTreeWidget, index) {}
 
-Listbox::Listbox(QTreeWidget* tree, std::int32_t index) : Control(tree, index), tree_(tree) {
+Listbox::Listbox(QTreeWidget* tree, std::int32_t index)
+    : Control(tree, index), tree_(tree), textNeeds_(std::make_unique<TextNeeds>(*tree)) {
   tree_->setRootIsDecorated(false);
   tree_->setUniformRowHeights(true);
   tree_->setSortingEnabled(false);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree_->setTextElideMode(Qt::ElideLeft);
+  tree_->setHeaderItem(new Row);
   tree_->setColumnCount(0);
   tree_->setHeaderHidden(true);
   tree_->header()->setStretchLastSection(false);
   tree_->header()->setSectionsClickable(false);
   tree_->header()->setSectionsMovable(false);
   tree_->header()->setSectionResizeMode(QHeaderView::Fixed);
-  tree_->header()->setMinimumSectionSize(0);  // the shares decide, even in a narrow list
-  new ResizeWatcher(tree_->viewport(), [this] { LayOutColumns(); });
+  tree_->header()->setMinimumSectionSize(0);  // the layout decides, even in a narrow list
+  SetTextSize(0);
+  new EventWatcher(tree_->viewport(), {QEvent::Resize}, [this] { LayOutColumns(); });
+  new EventWatcher(tree_, {QEvent::FontChange, QEvent::StyleChange}, [this] { RemeasureCells(); });
 }
+
+Listbox::~Listbox() = default;
+
+double Listbox::DefaultTextSize() const { return Control::DefaultTextSize() - kPointsBelowGeneralFont; }
 
 std::int32_t Listbox::ColumnCount() const { return static_cast<std::int32_t>(tree_->columnCount()); }
 
 void Listbox::SetColumnCount(std::int32_t count) {
   tree_->setColumnCount(std::max(count, 0));
   headerTypes_.resize(static_cast<std::size_t>(std::max(count, 0)), 0);
-  for (std::int32_t column = 0; column < count; ++column) tree_->headerItem()->setText(column, QString());
-  LayOutColumns();
+  for (std::int32_t column = 0; column < count; ++column) HeadingRow().SetText(column, "");
+  RemeasureCells();
 }
 
 void Listbox::SetColumnWidths(const std::string& widths) {
@@ -87,44 +180,38 @@ std::int32_t Listbox::ColumnWidth(std::int32_t column) const {
 }
 
 void Listbox::LayOutColumns() {
-  const std::int32_t columns = ColumnCount();
+  const auto columns = static_cast<std::size_t>(ColumnCount());
   if (columns == 0) return;
-  const double visible = tree_->viewport()->width();
-  std::vector<WidthSpec> widths = ParseWidths(columnWidths_);
-  widths.resize(static_cast<std::size_t>(columns));
+  const std::int32_t visible = tree_->viewport()->width();
+  const std::vector<std::int32_t> widths =
+      FitColumns(ColumnShares(columnWidths_, columns, visible), cellNeeds_, visible);
+  for (std::size_t column = 0; column < columns; ++column) {
+    tree_->setColumnWidth(static_cast<int>(column), widths[column]);
+  }
+}
 
-  double percentTotal = 0;
-  double pixelTotal = 0;
-  std::int32_t unsized = 0;
-  for (const WidthSpec& width : widths) {
-    if (width.percent) {
-      percentTotal += width.value;
-    } else if (width.value > 0) {
-      pixelTotal += width.value;
-    } else {
-      ++unsized;
+void Listbox::RemeasureCells() {
+  textNeeds_->Forget();
+  cellNeeds_.assign(static_cast<std::size_t>(ColumnCount()), 0);
+  for (int row = 0; row < tree_->topLevelItemCount(); ++row) {
+    const QTreeWidgetItem& item = *tree_->topLevelItem(row);
+    for (std::size_t column = 0; column < cellNeeds_.size(); ++column) {
+      const std::int32_t need = textNeeds_->Of(item.text(static_cast<int>(column)));
+      cellNeeds_[column] = std::max(cellNeeds_[column], need);
     }
   }
-  const double scale = percentTotal > 100 ? 100 / percentTotal : 1;
-  const double left = std::max(0.0, visible - pixelTotal - visible * percentTotal * scale / 100);
-  for (std::int32_t column = 0; column < columns; ++column) {
-    const WidthSpec& width = widths[static_cast<std::size_t>(column)];
-    double pixels = width.value;
-    if (width.percent) pixels = visible * width.value * scale / 100;
-    if (!width.percent && width.value <= 0) pixels = left / unsized;
-    tree_->setColumnWidth(column, static_cast<int>(std::floor(pixels)));
-  }
+  LayOutColumns();
 }
 
 bool Listbox::HasHeading() const { return !tree_->isHeaderHidden(); }
 
 void Listbox::SetHasHeading(bool hasHeading) { tree_->setHeaderHidden(!hasHeading); }
 
-std::string Listbox::Heading(std::int32_t column) const { return FromQt(tree_->headerItem()->text(column)); }
+std::string Listbox::Heading(std::int32_t column) const { return HeadingRow().Text(column); }
 
 void Listbox::SetHeading(std::int32_t column, const std::string& text) {
   if (column < 0 || column >= ColumnCount()) throw std::out_of_range("list box has no column " + Str(column));
-  tree_->headerItem()->setText(column, ToQt(text));
+  HeadingRow().SetText(column, text);
 }
 
 std::int32_t Listbox::HeaderType(std::int32_t column) const {
@@ -139,32 +226,47 @@ void Listbox::SetHeaderType(std::int32_t column, std::int32_t type) {
   headerTypes_.at(static_cast<std::size_t>(column)) = type;
 }
 
+// The columns go back to their shares, and the texts measured so far are
+// forgotten, so that the list keeps no more of them than it shows.
 void Listbox::DeleteAllRows() {
   tree_->clear();
   lastIndex_ = -1;
+  textNeeds_->Forget();
+  std::fill(cellNeeds_.begin(), cellNeeds_.end(), 0);
+  LayOutColumns();
 }
 
 void Listbox::AddRow() {
-  new QTreeWidgetItem(tree_);
+  new Row(tree_);
   lastIndex_ = RowCount() - 1;
 }
 
 std::int32_t Listbox::RowCount() const { return static_cast<std::int32_t>(tree_->topLevelItemCount()); }
 
-QTreeWidgetItem& Listbox::RowAt(std::int32_t row, std::int32_t column) const {
-  QTreeWidgetItem* item = tree_->topLevelItem(row);
+Listbox::Row& Listbox::HeadingRow() const { return static_cast<Row&>(*tree_->headerItem()); }
+
+Listbox::Row& Listbox::RowAt(std::int32_t row, std::int32_t column) const {
+  auto* item = static_cast<Row*>(tree_->topLevelItem(row));
   if (item == nullptr || column < 0 || column >= ColumnCount()) {
     throw std::out_of_range("list box has no cell " + Str(row) + ", " + Str(column));
   }
   return *item;
 }
 
-std::string Listbox::Cell(std::int32_t row, std::int32_t column) const {
-  return FromQt(RowAt(row, column).text(column));
-}
+std::string Listbox::Cell(std::int32_t row, std::int32_t column) const { return RowAt(row, column).Text(column); }
 
+// Only a text wider than any before it in its column can change the layout.
+// A narrower text that replaces the widest leaves its column as wide as it
+// was until the rows are deleted: finding the next widest would mean going
+// through the whole column again.
 void Listbox::SetCell(std::int32_t row, std::int32_t column, const std::string& text) {
-  RowAt(row, column).setText(column, ToQt(text));
+  Row& item = RowAt(row, column);
+  item.SetText(column, text);
+  const std::int32_t need = textNeeds_->Of(item.text(column));
+  std::int32_t& widest = cellNeeds_[static_cast<std::size_t>(column)];
+  if (need <= widest) return;
+  widest = need;
+  LayOutColumns();
 }
 
 void Listbox::SetProperties(const ControlSpec& spec) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -321,32 +320,6 @@ TEST_F(WindowTest, FieldsHoldTextsOfAnyLength) {
   field.SetText(longText);
   testsupport::Type(field, "y");
   EXPECT_EQ(field.Text(), longText + "y");
-}
-
-TEST_F(WindowTest, ListColumnsSharePercentOfTheVisibleWidth) {
-  ProbeWindow& window = ProbeWindow::Instance();
-  auto& list = window.ControlAs<Listbox>("List");
-  list.SetColumnCount(3);
-  list.SetColumnWidths("50%,30%,40%");
-  // 120 percent in all: scaled to fit the visible width, and laid out again
-  // when the list widens with its window.
-  for (const int windowWidth : {300, 600}) {
-    SCOPED_TRACE(windowWidth);
-    testsupport::ResizeContent(window, windowWidth, 200);
-    const int visible = qobject_cast<QAbstractScrollArea*>(NativeWidget(list))->viewport()->width();
-    EXPECT_GT(visible, windowWidth - 210);  // the list widened with its window
-    EXPECT_NEAR(list.ColumnWidth(0), visible * 50 / 120, 1);
-    EXPECT_NEAR(list.ColumnWidth(1), visible * 30 / 120, 1);
-    EXPECT_NEAR(list.ColumnWidth(2), visible * 40 / 120, 1);
-    EXPECT_LE(list.ColumnWidth(0) + list.ColumnWidth(1) + list.ColumnWidth(2), visible);
-  }
-
-  list.AddRow();
-  list.SetCell(list.LastIndex(), 2, "cell");
-  EXPECT_EQ(list.Cell(0, 2), "cell");
-  EXPECT_EQ(list.Cell(0, 0), "");
-  EXPECT_THROW(list.SetCell(1, 0, "x"), std::out_of_range);
-  EXPECT_THROW(list.SetCell(0, 3, "x"), std::out_of_range);
 }
 
 TEST_F(WindowTest, MenuItemsRunTheWindowsHandlerOrTheirOwnCommand) {
