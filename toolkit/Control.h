@@ -71,7 +71,10 @@ EventBinding OnMouseUp(void (W::*handler)(C&, std::int32_t, std::int32_t)) {
 }
 
 // One control of a window's layout table. Each kind of control takes the
-// flags it has and ignores the others.
+// flags it has and ignores the others. Three have no effect on this platform
+// and are kept so that every table states its whole design: textUnit (sizes
+// are points, whatever the unit), styled (text areas hold plain text) and
+// useFocusRing (the style draws the focus as it does for every control).
 struct ControlSpec {
   // Creates the control; a control-array member gets its index here, before
   // the rest of its construction.
@@ -84,7 +87,7 @@ struct ControlSpec {
   std::string text{};  // a button's or label's caption, a text control's text
 
   // Set on their own, before the properties below.
-  std::int32_t textUnit = 0;
+  std::int32_t textUnit = 0;  // no effect here
   std::optional<double> textSize{};  // unset or 0: the platform's default size
   std::optional<double> lineSpacing{};
 
@@ -104,10 +107,10 @@ struct ControlSpec {
   bool readOnly = false;
   bool multiline = false;
   bool border = true;
-  bool styled = false;
+  bool styled = false;  // no effect here
   bool scrollbarVertical = false;
   bool scrollbarHorizontal = false;
-  bool useFocusRing = true;
+  bool useFocusRing = true;  // no effect here
 
   std::vector<EventBinding> events{};
 };

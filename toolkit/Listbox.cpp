@@ -16,6 +16,7 @@
 
 #include "toolkit/ColumnLayout.h"
 #include "toolkit/QtText.h"
+#include "toolkit/ScrollArea.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
@@ -271,9 +272,7 @@ void Listbox::SetCell(std::int32_t row, std::int32_t column, const std::string& 
 
 void Listbox::SetProperties(const ControlSpec& spec) {
   Control::SetProperties(spec);
-  tree_->setFrameShape(spec.border ? QFrame::StyledPanel : QFrame::NoFrame);
-  tree_->setVerticalScrollBarPolicy(spec.scrollbarVertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-  tree_->setHorizontalScrollBarPolicy(spec.scrollbarHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  ApplyBorderAndScrollBars(*tree_, spec);
 }
 
 }  // namespace toolkit

@@ -5,6 +5,7 @@
 #include <QTextCursor>
 
 #include "toolkit/QtText.h"
+#include "toolkit/ScrollArea.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
@@ -64,9 +65,7 @@ void TextArea::SetTextMetrics(const ControlSpec& spec) {
 void TextArea::SetProperties(const ControlSpec& spec) {
   Control::SetProperties(spec);
   edit_->setReadOnly(spec.readOnly);
-  edit_->setFrameShape(spec.border ? QFrame::StyledPanel : QFrame::NoFrame);
-  edit_->setVerticalScrollBarPolicy(spec.scrollbarVertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-  edit_->setHorizontalScrollBarPolicy(spec.scrollbarHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  ApplyBorderAndScrollBars(*edit_, spec);
   edit_->setLineWrapMode(spec.scrollbarHorizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
   // Lines wrap between words only: breaking a word of a megabyte into lines
   // takes Qt minutes, and a pasted text can be that long.

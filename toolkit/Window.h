@@ -27,8 +27,13 @@ namespace toolkit {
 class MenuBar;
 class PushButton;
 
+// A window's settings, in the order a window's table gives them. Some have no
+// effect on this platform and are kept so that every table states its whole
+// design: placement (the platform always places a window), composite,
+// fullScreen and fullScreenButton (no window here goes full screen),
+// liveResize (Qt always lays a window out as it is resized) and macProcID.
 struct WindowSettings {
-  std::int32_t placement = 0;  // 0: the platform places the window
+  std::int32_t placement = 0;  // no effect here
   std::int32_t width = 0;      // the content area, without a menu bar
   std::int32_t height = 0;
   std::int32_t minWidth = 64;
@@ -38,20 +43,20 @@ struct WindowSettings {
   // 0: a document window; 8: a modeless dialog with a title bar and no close,
   // minimise or maximise button.
   std::int32_t frame = 0;
-  bool composite = false;
+  bool composite = false;  // no effect here
   bool hasBackColor = false;
   Color backColor = kWhite;
   std::string title{};
   bool visible = true;
-  bool fullScreen = false;
+  bool fullScreen = false;  // no effect here
   bool menuBarVisible = true;
   bool closeButton = true;
   bool resizeable = true;
-  bool liveResize = true;
+  bool liveResize = true;  // no effect here
   bool maximizeButton = true;
   bool minimizeButton = true;
-  bool fullScreenButton = false;
-  std::int32_t macProcID = 0;
+  bool fullScreenButton = false;  // no effect here
+  std::int32_t macProcID = 0;     // no effect here
 };
 
 class Window {
