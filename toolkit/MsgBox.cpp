@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -49,6 +50,26 @@ QSize AvailableScreen() {
   return screen != nullptr ? screen->availableGeometry().size() : QSize(800, 600);
 }
 
+// Return and Enter press OK wherever the focus is in the box; the text, once
+// clicked into, would otherwise take them.
+class EnterPressesButton : public QObject {
+ public:
+  explicit EnterPressesButton(QPushButton* button) : QObject(button), button_(button) {}
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+    if (!enter || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    button_->click();
+    return true;
+  }
+
+ private:
+  QPushButton* button_;
+};
+
 }  // namespace
 
 void MsgBox(const std::string& text) {
@@ -83,15 +104,17 @@ void MsgBox(const std::string& text) {
   shown->setFixedSize(width + 2 * static_cast<int>(shown->document()->documentMargin()) + 4, height);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
-  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+  ok->setDefault(true);
+  shown->installEventFilter(new EnterPressesButton(ok));
 
   auto* layout = new QVBoxLayout(&box);
   layout->addWidget(shown);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  buttons->button(QDialogButtonBox::Ok)->setFocus();
+  ok->setFocus();
   box.exec();
 }
 
