@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <utility>
 
 #include "toolkit/QtText.h"
 
@@ -19,6 +20,13 @@ const std::string& Clipboard::Text() {
     text_ = data != nullptr && data->hasText() ? FromQt(data->text()) : std::string();
   }
   return *text_;
+}
+
+std::string Clipboard::TakeText() {
+  Text();
+  std::string text = std::move(*text_);
+  text_.emplace();
+  return text;
 }
 
 void Clipboard::SetText(const std::string& text) {

@@ -5,12 +5,29 @@
 #include <QTextCursor>
 
 #include "toolkit/QtText.h"
-#include "toolkit/Text.h"
 
 namespace toolkit {
 namespace {
 
 constexpr char16_t kParagraphSeparator = u'\u2029';
+
+// Every line ending (CR LF, LF or CR) as one carriage return, in place: a
+// pasted text can be a hundred megabytes, and it only shrinks. Texts from
+// Linux programs end their lines with line feeds alone; for them this is one
+// pass that the compiler turns into vector instructions.
+void EndLinesWithCarriageReturns(std::string& text) {
+  if (text.find('\r') != std::string::npos) {
+    // A line feed after a carriage return ends the same line: it goes.
+    std::size_t kept = 0;
+    char previous = '\0';
+    for (const char c : text) {
+      if (!(c == '\n' && previous == '\r')) text[kept++] = c;
+      previous = c;
+    }
+    text.resize(kept);
+  }
+  for (char& c : text) c = c == '\n' ? '\r' : c;
+}
 
 }  // namespace
 
@@ -23,8 +40,9 @@ TextArea::TextArea(QPlainTextEdit* edit, std::int32_t index) : Control(edit, ind
   });
 }
 
-void TextArea::SetText(const std::string& text) {
-  text_ = ReplaceLineEndings(text, "\r");
+void TextArea::SetText(std::string text) {
+  EndLinesWithCarriageReturns(text);
+  text_ = std::move(text);
   Show();
 }
 
@@ -37,7 +55,9 @@ void TextArea::SetLineSpacing(double spacing) {
 
 void TextArea::Show() {
   showing_ = true;
-  edit_->setPlainText(ToQt(ReplaceLineEndings(text_, "\n")));
+  QString shown = ToQt(text_);
+  shown.replace(u'\r', u'\n');
+  edit_->setPlainText(shown);
   if (lineSpacing_ != 1.0) {
     QTextCursor cursor(edit_->document());
     cursor.select(QTextCursor::Document);
@@ -53,7 +73,8 @@ void TextArea::Show() {
 void TextArea::TakeTypedText() {
   QString raw = edit_->document()->toRawText();
   raw.replace(QChar(kParagraphSeparator), QChar(u'\r'));
-  text_ = ReplaceLineEndings(FromQt(raw), "\r");
+  text_ = FromQt(raw);
+  EndLinesWithCarriageReturns(text_);
 }
 
 void TextArea::SetProperties(const ControlSpec& spec) {

@@ -14,8 +14,8 @@ class TextArea : public Control {
  public:
   explicit TextArea(std::int32_t index = -1);
 
-  std::string Text() const { return text_; }
-  void SetText(const std::string& text);
+  const std::string& Text() const { return text_; }
+  void SetText(std::string text);
   bool ReadOnly() const;
   double LineSpacing() const { return lineSpacing_; }
   void SetLineSpacing(double spacing);
