@@ -6,12 +6,12 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "toolkit/ElidedTextView.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
 
@@ -82,12 +82,16 @@ void MsgBox(const std::string& text) {
   box.setProperty(kMsgBoxTextProperty, ToQt(text));
   box.setWindowTitle(QApplication::applicationDisplayName());
 
-  auto* shown = new QPlainTextEdit(message);
+  // A line quoting a pasted entry can be megabytes long: only its beginning
+  // is drawn, while a screen reader and a copy of the text get it whole.
+  auto* shown = new ElidedTextView;
+  shown->SetText(message, LongLineTails(message));
+  const QString drawn = shown->document()->toPlainText();
   shown->setReadOnly(true);
   shown->setFrameShape(QFrame::NoFrame);
   shown->viewport()->setAutoFillBackground(false);
-  shown->setWordWrapMode(LongestWord(message) > kLongestWrappedWord ? QTextOption::WrapAnywhere
-                                                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
+  shown->setWordWrapMode(LongestWord(drawn) > kLongestWrappedWord ? QTextOption::WrapAnywhere
+                                                                   : QTextOption::WrapAtWordBoundaryOrAnywhere);
   shown->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   shown->setFocusPolicy(Qt::ClickFocus);
 
@@ -95,9 +99,9 @@ void MsgBox(const std::string& text) {
   const int width = std::min(kPreferredTextWidth, screen.width() * 2 / 3);
   const int tallest = screen.height() * 2 / 3;
   int height = tallest;
-  if (message.size() <= kMeasuredLength) {
+  if (drawn.size() <= kMeasuredLength) {
     const QRect needed = shown->fontMetrics().boundingRect(QRect(0, 0, width, tallest * 4),
-                                                           Qt::TextWrapAnywhere | Qt::AlignLeft, message);
+                                                           Qt::TextWrapAnywhere | Qt::AlignLeft, drawn);
     const int margins = 2 * static_cast<int>(shown->document()->documentMargin()) + 4;
     height = std::min(tallest, needed.height() + margins);
   }
@@ -119,4 +123,3 @@ void MsgBox(const std::string& text) {
 }
 
 }  // namespace toolkit
-

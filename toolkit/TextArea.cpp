@@ -1,15 +1,17 @@
 #include "toolkit/TextArea.h"
 
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "toolkit/ElidedTextView.h"
 #include "toolkit/QtText.h"
 
 namespace toolkit {
 namespace {
 
-constexpr char16_t kParagraphSeparator = u'\u2029';
+// The characters of a paragraph a read-only area draws at a time: thousands of
+// lines, laid out in a few milliseconds.
+constexpr qsizetype kParagraphStep = 1 << 16;
 
 // Every line ending (CR LF, LF or CR) as one carriage return, in place: a
 // pasted text can be a hundred megabytes, and it only shrinks. Texts from
@@ -31,33 +33,44 @@ void EndLinesWithCarriageReturns(std::string& text) {
 
 }  // namespace
 
-TextArea::TextArea(std::int32_t index) : TextArea(new QPlainTextEdit, index) {}
+TextArea::TextArea(std::int32_t index) : TextArea(new ElidedTextView, index) {}
 
-TextArea::TextArea(QPlainTextEdit* edit, std::int32_t index) : Control(edit, index), edit_(edit) {
+TextArea::TextArea(ElidedTextView* edit, std::int32_t index) : Control(edit, index), edit_(edit) {
   edit_->setTabChangesFocus(true);
+  // Only the user's typing into an editable area changes its text; a
+  // read-only one changes only what it draws.
   QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
-    if (!showing_) TakeTypedText();
+    if (!showing_ && !edit_->isReadOnly()) TakeTypedText();
   });
 }
 
 void TextArea::SetText(std::string text) {
   EndLinesWithCarriageReturns(text);
+  // The same text again (the editor writes back what it read) is shown already.
+  if (text == text_) return;
   text_ = std::move(text);
-  Show();
+  edit_->ShowLater([this] { Show(); });
 }
 
 bool TextArea::ReadOnly() const { return edit_->isReadOnly(); }
 
 void TextArea::SetLineSpacing(double spacing) {
   lineSpacing_ = spacing;
-  Show();
+  edit_->ShowLater([this] { Show(); });
 }
 
 void TextArea::Show() {
   showing_ = true;
   QString shown = ToQt(text_);
   shown.replace(u'\r', u'\n');
-  edit_->setPlainText(shown);
+  // Lines that wrap never show what lies beyond the width of a screen, and a
+  // long paragraph is drawn as the user scrolls through it. With a horizontal
+  // scroll bar, or editable, every character is drawn from the start.
+  if (edit_->isReadOnly() && edit_->lineWrapMode() != QPlainTextEdit::NoWrap) {
+    edit_->SetText(shown, UnseenWordTails(shown, edit_->font()), kParagraphStep);
+  } else {
+    edit_->SetText(shown);
+  }
   if (lineSpacing_ != 1.0) {
     QTextCursor cursor(edit_->document());
     cursor.select(QTextCursor::Document);
@@ -71,9 +84,7 @@ void TextArea::Show() {
 // What the user typed or pasted: the document's raw text, whose paragraph
 // separators are the line endings.
 void TextArea::TakeTypedText() {
-  QString raw = edit_->document()->toRawText();
-  raw.replace(QChar(kParagraphSeparator), QChar(u'\r'));
-  text_ = FromQt(raw);
+  text_ = FromQt(edit_->WholeText());
   EndLinesWithCarriageReturns(text_);
 }
 

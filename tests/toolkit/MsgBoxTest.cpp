@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
@@ -54,6 +56,30 @@ TEST(MsgBoxTest, AHugeTextNeverMakesTheBoxLargerThanTheScreen) {
   EXPECT_LE(boxGeometry.height(), screen.height());
   EXPECT_TRUE(QRect(QPoint(0, 0), boxGeometry.size()).contains(okGeometry));
   EXPECT_EQ(shownText, text);
+}
+
+// A line of megabytes is drawn as its first few thousand characters and an
+// ellipsis; a screen reader and a copy of the text still get all of it.
+TEST(MsgBoxTest, ALongLineIsDrawnCutAndReadWhole) {
+  const std::string entry = "Gene1 " + std::string(1 << 20, 'x');
+  const std::string text = "Error\nParent 1: " + entry + "\nshould contain 1 space & 1 slash";
+  std::string drawn;
+  std::string read;
+  std::string copied;
+  WithMsgBox(text, [&](QDialog& box) {
+    auto* view = box.findChild<QPlainTextEdit*>();
+    drawn = view->toPlainText().toStdString();
+    QAccessibleTextInterface* accessible = QAccessible::queryAccessibleInterface(view)->textInterface();
+    read = accessible->text(0, accessible->characterCount()).toStdString();
+    view->selectAll();
+    view->copy();
+    copied = QApplication::clipboard()->text().toStdString();
+    Ok(box).click();
+  });
+  const std::string shownLine = "Parent 1: " + entry.substr(0, 4000 - 10) + "\xE2\x80\xA6";
+  EXPECT_EQ(drawn, "Error\n" + shownLine + "\nshould contain 1 space & 1 slash");
+  EXPECT_EQ(read, text);
+  EXPECT_EQ(copied, text);
 }
 
 // Once the user has clicked into the text, Return and the keypad's Enter still
