@@ -1,4 +1,4 @@
-// Text areas holding texts far longer than they can show:
+// Text areas and popups holding texts far longer than they can show:
 // what is read back (the program, the clipboard, a screen reader) stays whole,
 // while what is drawn may be cut where nobody can see it.
 
@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include "Gui.h"
 #include "toolkit/Application.h"
 #include "toolkit/Native.h"
+#include "toolkit/PopupMenu.h"
 #include "toolkit/Window.h"
 
 namespace {
@@ -26,8 +28,9 @@ using namespace toolkit;
 
 const std::string kEllipsis = "\xE2\x80\xA6";
 
-// A window with the kinds of text area: a read-only one that wraps like the
-// parents' area, one with a horizontal scroll bar, and an editable one.
+// A window with the kinds of text control, as the application lays them out:
+// a read-only area that wraps like the parents' area, one with a horizontal
+// scroll bar, an editable one, and a popup.
 class TextsWindow : public Window {
  public:
   static TextsWindow& Instance() { return ImplicitInstance<TextsWindow>("TextsWindow.TextsWindow"); }
@@ -36,10 +39,14 @@ class TextsWindow : public Window {
   void CreateControls() override {
     for (const ControlSpec& spec : Controls()) CreateControl(spec);
   }
+  void Choice_Change(PopupMenu& popup) { changes.push_back(popup.Text()); }
 
   TextArea& Wrapping() const { return ControlAs<TextArea>("Wrapping"); }
   TextArea& Scrolling() const { return ControlAs<TextArea>("Scrolling"); }
   TextArea& Editable() const { return ControlAs<TextArea>("Editable"); }
+  PopupMenu& Choice() const { return ControlAs<PopupMenu>("Choice"); }
+
+  std::vector<std::string> changes;
 
  private:
   static const std::vector<ControlSpec>& Controls() {
@@ -48,6 +55,8 @@ class TextsWindow : public Window {
         {.create = Make<TextArea>, .name = "Scrolling", .bounds = {20, 60, 356, 43}, .readOnly = true,
          .multiline = true, .scrollbarHorizontal = true},
         {.create = Make<TextArea>, .name = "Editable", .bounds = {20, 110, 356, 43}, .multiline = true},
+        {.create = Make<PopupMenu>, .name = "Choice", .bounds = {20, 160, 80, 20},
+         .events = {OnChange(&TextsWindow::Choice_Change)}},
     };
     return controls;
   }
@@ -185,6 +194,30 @@ TEST_F(TextControlsTest, ALongParagraphIsDrawnAsTheUserScrollsThroughIt) {
     ASSERT_FALSE(ellipsisInView());
   }
   EXPECT_EQ(Drawn(area), paragraph + "\nGene2 c/d");
+}
+
+TEST_F(TextControlsTest, ALongPopupRowIsDrawnCutAndReadWhole) {
+  TextsWindow& window = TextsWindow::Instance();
+  PopupMenu& popup = window.Choice();
+  const std::string allele(100000, 'a');
+  popup.DeleteAllRows();
+  window.changes.clear();
+  popup.AddRows({allele, "b"});
+
+  // Adding the first row selected it: its Change handler read it whole.
+  EXPECT_EQ(window.changes, std::vector<std::string>{allele});
+  EXPECT_EQ(popup.Text(), allele);
+  EXPECT_EQ(popup.RowText(0), allele);
+  EXPECT_EQ(popup.RowText(1), "b");
+
+  auto* combo = qobject_cast<QComboBox*>(NativeWidget(popup));
+  EXPECT_EQ(combo->itemText(0).toStdString(), std::string(4000, 'a') + kEllipsis);
+  EXPECT_EQ(combo->itemText(1).toStdString(), "b");
+  EXPECT_EQ(Accessible(popup), allele);
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(combo)->child(0);
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(list->child(0), nullptr);
+  EXPECT_EQ(list->child(0)->text(QAccessible::Name).toStdString(), allele);
 }
 
 }  // namespace
