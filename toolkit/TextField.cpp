@@ -3,12 +3,13 @@
 #include <QLineEdit>
 #include <limits>
 
+#include "toolkit/LongTextLineEdit.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
 
-TextField::TextField(std::int32_t index) : TextField(new QLineEdit, index) {}
+TextField::TextField(std::int32_t index) : TextField(new LongTextLineEdit, index) {}
 
 // A field takes texts of any length: Qt's own limit of 32767 characters would
 // silently cut a longer text that the program or the user puts in.
