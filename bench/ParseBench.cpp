@@ -21,7 +21,7 @@ void Measure(const char* name, const std::string& text) {
     if (outcome.text.empty()) std::fprintf(stderr, "unexpected empty outcome\n");
   }
   std::sort(millis.begin(), millis.end());
-  std::printf("%s_median_ms %.2f\n%s_min_ms %.2f\n", name, millis[millis.size() / 2], name, millis.front());
+  std::printf("%s_median_ms %.3f\n%s_min_ms %.3f\n", name, millis[millis.size() / 2], name, millis.front());
 }
 
 }  // namespace

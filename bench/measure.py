@@ -1,8 +1,11 @@
-"""Runs Kestrane's measurements and prints the four figures: start-up and peak
+"""Runs Kestrane's measurements and prints the figures: start-up and peak
 memory against a bare Qt window (as ratios measured in the same run), Paste
-and Cross of 256 rows through the real widgets, and the parse of a megabyte.
-The same widgets in a plain Qt program are measured too, to tell Qt's own
-cost from the toolkit layer's and the application's.
+and Cross of 256 rows through the real widgets, the parse of a megabyte, a
+Paste of 100 MB against a bare Qt program that puts the same text on the
+clipboard and reads it back, and the longest time the event loop stands
+still during each action on texts of 10 MB. The same widgets in a plain Qt
+program are measured too, to tell Qt's own cost from the toolkit layer's and
+the application's.
 Usage: python3 bench/measure.py BUILD_DIR [RUNS]"""
 import os, statistics, subprocess, sys, time
 
@@ -10,10 +13,10 @@ build, runs = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 40
 env = dict(os.environ, QT_QPA_PLATFORM=os.environ.get("QT_QPA_PLATFORM", "offscreen"))
 
 
-def run_once(program):
+def run_once(program, *args):
     """Wall time in ms and peak resident memory in KiB of one run."""
     start = time.perf_counter()
-    child = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    child = subprocess.Popen([program, *args], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     _, status, usage = os.wait4(child.pid, 0)
     elapsed = (time.perf_counter() - start) * 1000
     if status != 0:
@@ -41,6 +44,25 @@ def startup_and_memory():
               f"ratio_to_plain_widgets {values['kestrane'] / values['plain']:.3f}")
 
 
+def huge_paste(size=100 << 20, runs=5):
+    """A Paste of `size` bytes through the real main window against the bare
+    program, whole runs (start, making the text, clipboard, quit) alternated."""
+    programs = {"kestrane": f"{build}/bench/bench_paste", "bare": f"{build}/bench/bench_bare_clipboard"}
+    for shape in ("lines", "short"):
+        times = {name: [] for name in programs}
+        memory = {name: [] for name in programs}
+        for _ in range(runs):
+            for name, program in programs.items():
+                elapsed, rss = run_once(program, shape, str(size))
+                times[name].append(elapsed)
+                memory[name].append(rss)
+        t = {name: statistics.median(values) for name, values in times.items()}
+        m = {name: statistics.median(values) / 1024 for name, values in memory.items()}
+        print(f"paste_{size >> 20}mb_{shape} kestrane {t['kestrane']:.0f} ms {m['kestrane']:.0f} MB "
+              f"bare {t['bare']:.0f} ms {m['bare']:.0f} MB "
+              f"ratio_time {t['kestrane'] / t['bare']:.2f} ratio_memory {m['kestrane'] / m['bare']:.2f}")
+
+
 def print_program(program, *args):
     output = subprocess.run([program, *args], env=env, check=True, capture_output=True, text=True).stdout
     print(output, end="")
@@ -49,3 +71,5 @@ def print_program(program, *args):
 startup_and_memory()
 print_program(f"{build}/bench/bench_cross")
 print_program(f"{build}/bench/bench_parse")
+huge_paste()
+print_program(f"{build}/bench/bench_action_gaps", "10", "1")

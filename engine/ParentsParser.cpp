@@ -87,13 +87,20 @@ bool Fail(ParseOutcome& outcome, Fault fault, std::string_view first = {}, std::
 }
 
 // Every run of blanks becomes one blank: the same text that halving the runs
-// pass after pass arrives at, in a single pass.
-std::string ReduceBlankRuns(const std::string& text) {
+// pass after pass arrives at, in a single pass that copies the stretches
+// between runs whole (an entry can be a megabyte).
+std::string ReduceBlankRuns(std::string_view text) {
   std::string reduced;
   reduced.reserve(text.size());
-  for (const char c : text) {
-    if (c == ' ' && !reduced.empty() && reduced.back() == ' ') continue;
-    reduced.push_back(c);
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t run = text.find("  ", at);
+    if (run == std::string_view::npos) {
+      reduced.append(text.substr(at));
+      break;
+    }
+    // Up to and including the run's first blank; the rest of the run goes.
+    reduced.append(text.substr(at, run + 1 - at));
+    at = text.find_first_not_of(' ', run + 1);
   }
   return reduced;
 }
@@ -173,22 +180,22 @@ bool ReadParent2(const std::vector<std::string>& entries, ParseOutcome& outcome)
 
 ParseOutcome ParseParentsText(const std::string& text) {
   ParseOutcome outcome;
-  outcome.text = text;
   if (text.empty()) return outcome;
 
-  outcome.text = ReduceBlankRuns(text);
-
-  // Only the first two lines matter; the rest is dropped from the text, so
-  // there is no need to split it.
-  const std::string_view reduced = outcome.text;
-  const std::size_t firstBreak = reduced.find(kLineSeparator);
+  // Only the first two lines matter; the rest is dropped from the text, so it
+  // is neither copied nor split. A run of blanks never spans a line break, so
+  // reducing the runs line by line gives what reducing the whole text would.
+  const std::string_view whole = text;
+  const std::size_t firstBreak = whole.find(kLineSeparator);
   if (firstBreak == std::string_view::npos) {
+    outcome.text = ReduceBlankRuns(whole);
     Fail(outcome, Fault::OneLine);
     return outcome;
   }
   const std::size_t secondStart = firstBreak + kLineSeparator.size();
-  const std::string line1(reduced.substr(0, firstBreak));
-  const std::string line2(reduced.substr(secondStart, reduced.find(kLineSeparator, secondStart) - secondStart));
+  const std::string line1 = ReduceBlankRuns(whole.substr(0, firstBreak));
+  const std::string line2 =
+      ReduceBlankRuns(whole.substr(secondStart, whole.find(kLineSeparator, secondStart) - secondStart));
   outcome.text = line1 + EndOfLine() + line2;
   outcome.focusResultList = true;
 

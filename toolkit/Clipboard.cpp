@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <utility>
 
 #include "toolkit/QtText.h"
 
@@ -37,6 +38,13 @@ const std::string& Clipboard::Text() {
     MayHoldTextState() = !text_->empty();
   }
   return *text_;
+}
+
+std::string Clipboard::TakeText() {
+  Text();
+  std::string text = std::move(*text_);
+  text_.emplace();
+  return text;
 }
 
 void Clipboard::SetText(const std::string& text) {

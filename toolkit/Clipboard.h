@@ -20,6 +20,9 @@ class Clipboard {
   bool TextAvailable();
   // The text, empty when there is none.
   const std::string& Text();
+  // The text, handed over rather than copied (it can be megabytes); the
+  // object has read the clipboard and holds an empty text afterwards.
+  std::string TakeText();
   void SetText(const std::string& text);
   // The system clipboard needs no closing; kept so that callers can say when
   // they are done with it.

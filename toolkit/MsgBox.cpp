@@ -5,12 +5,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QPlainTextEdit>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "toolkit/ElidedTextView.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
 
@@ -49,6 +50,26 @@ QSize AvailableScreen() {
   return screen != nullptr ? screen->availableGeometry().size() : QSize(800, 600);
 }
 
+// Return and Enter press OK wherever the focus is in the box; the text, once
+// clicked into, would otherwise take them.
+class EnterPressesButton : public QObject {
+ public:
+  explicit EnterPressesButton(QPushButton* button) : QObject(button), button_(button) {}
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+    if (!enter || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    button_->click();
+    return true;
+  }
+
+ private:
+  QPushButton* button_;
+};
+
 }  // namespace
 
 void MsgBox(const std::string& text) {
@@ -61,12 +82,16 @@ void MsgBox(const std::string& text) {
   box.setProperty(kMsgBoxTextProperty, ToQt(text));
   box.setWindowTitle(QApplication::applicationDisplayName());
 
-  auto* shown = new QPlainTextEdit(message);
+  // A line quoting a pasted entry can be megabytes long: only its beginning
+  // is drawn, while a screen reader and a copy of the text get it whole.
+  auto* shown = new ElidedTextView;
+  shown->SetText(message, LongLineTails(message));
+  const QString drawn = shown->document()->toPlainText();
   shown->setReadOnly(true);
   shown->setFrameShape(QFrame::NoFrame);
   shown->viewport()->setAutoFillBackground(false);
-  shown->setWordWrapMode(LongestWord(message) > kLongestWrappedWord ? QTextOption::WrapAnywhere
-                                                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
+  shown->setWordWrapMode(LongestWord(drawn) > kLongestWrappedWord ? QTextOption::WrapAnywhere
+                                                                   : QTextOption::WrapAtWordBoundaryOrAnywhere);
   shown->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   shown->setFocusPolicy(Qt::ClickFocus);
 
@@ -74,26 +99,27 @@ void MsgBox(const std::string& text) {
   const int width = std::min(kPreferredTextWidth, screen.width() * 2 / 3);
   const int tallest = screen.height() * 2 / 3;
   int height = tallest;
-  if (message.size() <= kMeasuredLength) {
+  if (drawn.size() <= kMeasuredLength) {
     const QRect needed = shown->fontMetrics().boundingRect(QRect(0, 0, width, tallest * 4),
-                                                           Qt::TextWrapAnywhere | Qt::AlignLeft, message);
+                                                           Qt::TextWrapAnywhere | Qt::AlignLeft, drawn);
     const int margins = 2 * static_cast<int>(shown->document()->documentMargin()) + 4;
     height = std::min(tallest, needed.height() + margins);
   }
   shown->setFixedSize(width + 2 * static_cast<int>(shown->document()->documentMargin()) + 4, height);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
-  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+  ok->setDefault(true);
+  shown->installEventFilter(new EnterPressesButton(ok));
 
   auto* layout = new QVBoxLayout(&box);
   layout->addWidget(shown);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  buttons->button(QDialogButtonBox::Ok)->setFocus();
+  ok->setFocus();
   box.exec();
 }
 
 }  // namespace toolkit
-

@@ -1,13 +1,84 @@
 #include "toolkit/PopupMenu.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
+#include <QStandardItemModel>
 
+#include "toolkit/ElidedTextView.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
+namespace {
 
-PopupMenu::PopupMenu(std::int32_t index) : PopupMenu(new QComboBox, index) {}
+// Each row holds its text twice: shortened as the popup draws it (its display
+// text, which Qt measures and lays out), and whole, for the program and for
+// assistive technology, which reads a row's accessible text before its display
+// text.
+constexpr int kWholeTextRole = Qt::AccessibleTextRole;
+
+class WholeTextCombo : public QComboBox {};
+
+QString WholeText(const QComboBox& combo, int row) { return combo.itemData(row, kWholeTextRole).toString(); }
+
+// What a screen reader says for the popup is its selected row's whole text;
+// Qt's own would read the shortened display text. The popup's list is its
+// one child, as in Qt's own.
+class PopupAccessible : public QAccessibleWidget {
+ public:
+  explicit PopupAccessible(WholeTextCombo* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name || kind == QAccessible::Value) {
+      const QString whole = WholeText(Combo(), Combo().currentIndex());
+      if (!whole.isEmpty()) return whole;
+    }
+    return QAccessibleWidget::text(kind);
+  }
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? QAccessible::queryAccessibleInterface(Combo().view()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child != nullptr && child->object() == Combo().view() ? 0 : -1;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.expandable = true;
+    state.expanded = Combo().view()->isVisible();
+    return state;
+  }
+  QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action != showMenuAction() && action != pressAction()) return QAccessibleWidget::doAction(action);
+    if (Combo().view()->isVisible()) {
+      Combo().hidePopup();
+    } else {
+      Combo().showPopup();
+    }
+  }
+
+ private:
+  QComboBox& Combo() const { return static_cast<QComboBox&>(*widget()); }
+};
+
+QAccessibleInterface* PopupAccessibleFor(const QString& key, QObject* object) {
+  if (key != QLatin1String("QComboBox")) return nullptr;
+  auto* combo = dynamic_cast<WholeTextCombo*>(object);
+  return combo != nullptr ? new PopupAccessible(combo) : nullptr;
+}
+
+QComboBox* NewCombo() {
+  static const bool factoryInstalled = (QAccessible::installFactory(PopupAccessibleFor), true);
+  (void)factoryInstalled;
+  return new WholeTextCombo;
+}
+
+}  // namespace
+
+PopupMenu::PopupMenu(std::int32_t index) : PopupMenu(NewCombo(), index) {}
 
 PopupMenu::PopupMenu(QComboBox* combo, std::int32_t index) : Control(combo, index), combo_(combo) {
   QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] { Raise(ControlEvent::Change); });
@@ -15,7 +86,14 @@ PopupMenu::PopupMenu(QComboBox* combo, std::int32_t index) : Control(combo, inde
 
 void PopupMenu::DeleteAllRows() { combo_->clear(); }
 
-void PopupMenu::AddRow(const std::string& text) { combo_->addItem(ToQt(text)); }
+// The row goes in with both its texts at once: adding the first row selects
+// it, and the Change handler may read it.
+void PopupMenu::AddRow(const std::string& text) {
+  const QString whole = ToQt(text);
+  auto* row = new QStandardItem(ShortenedLine(whole));
+  row->setData(whole, kWholeTextRole);
+  qobject_cast<QStandardItemModel*>(combo_->model())->appendRow(row);
+}
 
 void PopupMenu::AddRows(const std::vector<std::string>& texts) {
   for (const std::string& text : texts) AddRow(text);
@@ -23,13 +101,13 @@ void PopupMenu::AddRows(const std::vector<std::string>& texts) {
 
 std::int32_t PopupMenu::RowCount() const { return static_cast<std::int32_t>(combo_->count()); }
 
-std::string PopupMenu::RowText(std::int32_t row) const { return FromQt(combo_->itemText(row)); }
+std::string PopupMenu::RowText(std::int32_t row) const { return FromQt(WholeText(*combo_, row)); }
 
 std::int32_t PopupMenu::ListIndex() const { return static_cast<std::int32_t>(combo_->currentIndex()); }
 
 void PopupMenu::SetListIndex(std::int32_t row) { combo_->setCurrentIndex(row); }
 
-std::string PopupMenu::Text() const { return FromQt(combo_->currentText()); }
+std::string PopupMenu::Text() const { return RowText(ListIndex()); }
 
 void PopupMenu::SetProperties(const ControlSpec& spec) {
   Control::SetProperties(spec);

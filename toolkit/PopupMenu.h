@@ -2,7 +2,9 @@
 
 // A popup menu of text rows, one of them selected. Its Change event runs
 // whenever the selection changes, by the user or by the program (emptying
-// and filling it included).
+// and filling it included). A row of more than a few thousand characters is
+// drawn shortened, with an ellipsis; the program and screen readers get its
+// text whole.
 
 #include <vector>
 

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "toolkit/EditCommands.h"
+#include "toolkit/LongTextLineEdit.h"
 #include "toolkit/QtText.h"
 
 namespace toolkit {
@@ -59,7 +60,7 @@ class PasteKey : public QObject {
 
 }  // namespace
 
-TextField::TextField(std::int32_t index) : TextField(new QLineEdit, index) {}
+TextField::TextField(std::int32_t index) : TextField(new LongTextLineEdit, index) {}
 
 // A field takes texts of any length: Qt's own limit of 32767 characters would
 // silently cut a longer text that the program or the user puts in.

@@ -1,5 +1,7 @@
 #include "windows/EditWindow.h"
 
+#include <utility>
+
 #include "engine/Genotype.h"
 #include "engine/Globals.h"
 #include "toolkit/Application.h"
@@ -148,7 +150,7 @@ void EditWindow::OK_Button_Action(PushButton& /*button*/) {
     }
     if (parent == 0) text += kLineSeparator;
   }
-  ParentsArea().SetText(text);
+  ParentsArea().SetText(std::move(text));
 
   Hide();
   MainWindow::Instance().ParseNewInput();

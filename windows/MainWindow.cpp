@@ -180,7 +180,7 @@ Listbox& MainWindow::PupsListBox() const { return ControlAs<Listbox>("PupsListBo
 void MainWindow::PasteButton_Action(PushButton& /*button*/) {
   Clipboard clipboard;
   if (!clipboard.TextAvailable()) return;
-  ParentsArea().SetText(clipboard.Text());
+  ParentsArea().SetText(clipboard.TakeText());
   clipboard.Close();
   Globals::geneCount = 0;
   ParseNewInput();
@@ -251,10 +251,11 @@ bool MainWindow::About_Action() {
 
 void MainWindow::ParseInput() {
   Globals::parents = std::make_shared<breederPair>();
-  const std::string text = ParentsArea().Text();
-  engine::ParseOutcome outcome = engine::ParseParentsText(text);
+  // The text is parsed where the area holds it: a pasted one can be a hundred
+  // megabytes, of which the parse keeps two lines.
+  engine::ParseOutcome outcome = engine::ParseParentsText(ParentsArea().Text());
 
-  if (outcome.text != text) ParentsArea().SetText(outcome.text);
+  if (outcome.text != ParentsArea().Text()) ParentsArea().SetText(std::move(outcome.text));
   if (outcome.focusResultList) PupsListBox().SetFocus();
   Globals::parents->genotype = std::move(outcome.parents.genotype);
   if (outcome.geneCount) Globals::geneCount = *outcome.geneCount;

@@ -4,14 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,7 +19,6 @@
 #include "toolkit/Label.h"
 #include "toolkit/Listbox.h"
 #include "toolkit/Menu.h"
-#include "toolkit/MsgBox.h"
 #include "toolkit/Native.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/PushButton.h"
@@ -357,28 +351,6 @@ TEST_F(WindowTest, MenuItemsRunTheWindowsHandlerOrTheirOwnCommand) {
   EXPECT_EQ(window.log, std::vector<std::string>{"menu Probe"});
   EXPECT_EQ(qobject_cast<QLineEdit*>(NativeWidget(field))->selectedText(), "select me");
   window.SetMenuBar(nullptr);
-}
-
-TEST(MsgBoxTest, AHugeTextNeverMakesTheBoxLargerThanTheScreen) {
-  const std::string text = "Error\nParent 1: " + std::string(1 << 20, 'x') + "\nshould contain 1 space & 1 slash";
-  QRect boxGeometry;
-  QRect okGeometry;
-  std::string shownText;
-  QTimer::singleShot(50, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    boxGeometry = box->frameGeometry();
-    QPushButton* ok = box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    okGeometry = QRect(ok->mapTo(box, QPoint(0, 0)), ok->size());
-    shownText = box->property(kMsgBoxTextProperty).toString().toStdString();
-    ok->click();
-  });
-  MsgBox(text);
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_LE(boxGeometry.width(), screen.width());
-  EXPECT_LE(boxGeometry.height(), screen.height());
-  EXPECT_TRUE(QRect(QPoint(0, 0), boxGeometry.size()).contains(okGeometry));
-  EXPECT_EQ(shownText, text);
 }
 
 }  // namespace
