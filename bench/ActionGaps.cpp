@@ -1,12 +1,13 @@
 // Huge texts through the real application, as a user meets them: each action
-// is a click on a button, after which the windows show and paint and any
-// message box is read and closed with OK. For each action it prints the
+// is a click on a button (or a scroll or a resize), after which the windows
+// show and paint and any message box is read and closed with OK. For each action it prints the
 // longest time the event loop could not run (a timer ticking every
 // millisecond records the largest interval between its ticks), and the CPU
 // time that an editor field with the keyboard focus takes while its cursor
 // blinks, with a short entry and with a long one.
 // Usage: bench_action_gaps [MEGABYTES] [FIELD_MEGABYTES]
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -14,12 +15,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 
 #include "HugeTexts.h"
 #include "toolkit/MsgBox.h"
@@ -110,12 +113,17 @@ class Bench {
     Paste("paste_one_line", "oneline", bytes_);
     // The allele popups hold the allele.
     Paste("paste_long_allele", "allele", bytes_);
-    Act("cross_long_allele", Main().CrossButton());
-    Act("edit_long_allele", Main().EditButton());
-    Act("ok_long_allele", EditWindow::Instance().OK_Button());
+    Click("cross_long_allele", Main().CrossButton());
+    // The result list holds the allele in half its rows.
+    auto* list = qobject_cast<QAbstractScrollArea*>(toolkit::NativeWidget(Main().PupsListBox()));
+    Act("scroll_long_allele", [list] { list->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd); });
+    QWidget* frame = toolkit::NativeWindow(Main());
+    Act("resize_long_allele", [frame] { frame->resize(frame->width() + 100, frame->height() + 100); });
+    Click("edit_long_allele", Main().EditButton());
+    Click("ok_long_allele", EditWindow::Instance().OK_Button());
     Paste("paste_faulty_entry_again", "entry", bytes_);
-    Act("edit_faulty_entry", Main().EditButton());
-    Act("ok_faulty_entry", EditWindow::Instance().OK_Button());
+    Click("edit_faulty_entry", Main().EditButton());
+    Click("ok_faulty_entry", EditWindow::Instance().OK_Button());
 
     const double shortCpu = FocusedFieldCpu("good", 0);
     const double longCpu = FocusedFieldCpu("allele", fieldBytes_);
@@ -132,13 +140,17 @@ class Bench {
   // A name of nullptr: a step that only prepares a measurement.
   void Paste(const char* name, const char* shape, qsizetype bytes) {
     QApplication::clipboard()->setText(bench::MakeText(shape, bytes));
-    Act(name, Main().PasteButton());
+    Click(name, Main().PasteButton());
   }
 
-  void Act(const char* name, const toolkit::Control& button) {
+  void Click(const char* name, const toolkit::Control& button) {
+    Act(name, [&button] { QTest::mouseClick(toolkit::NativeWidget(button), Qt::LeftButton); });
+  }
+
+  void Act(const char* name, const std::function<void()>& action) {
     const int readBefore = reader_.Read();
     probe_.Start();
-    QTest::mouseClick(toolkit::NativeWidget(button), Qt::LeftButton);
+    action();
     RunEventLoop(kSettleMs);
     probe_.Stop();
     if (name == nullptr) return;
@@ -150,7 +162,7 @@ class Bench {
   // some seconds of nothing but the cursor blinking.
   double FocusedFieldCpu(const char* shape, qsizetype bytes) {
     Paste(nullptr, shape, bytes);
-    Act(nullptr, Main().EditButton());
+    Click(nullptr, Main().EditButton());
     EditWindow& editor = EditWindow::Instance();
     // The user brings the editor to the front and clicks into the field (the
     // offscreen platform activates a window shown again only when asked).

@@ -20,7 +20,8 @@ inline constexpr QStringView kGoodParents = u"Gene1 a/b\tGene2 c/d\nGene1 c/d\tG
 //   lines   two good parents, then further lines of about 4 KB of entries
 //   short   two good parents, then many short lines "x<tab>y"
 //   entry   a first parent whose one entry of `bytes` characters has no slash
-//   allele  two good parents whose first has an allele of `bytes` characters
+//   allele  two parents of three genes, the first with an allele of `bytes`
+//           characters: 48 pups, half of them with that allele
 //   oneline entries separated by blanks, without a line break
 //   good    two good parents and nothing else
 inline QString MakeText(const char* shape, qsizetype bytes) {
@@ -35,7 +36,7 @@ inline QString MakeText(const char* shape, qsizetype bytes) {
   if (std::strcmp(shape, "allele") == 0) {
     text += u"Gene1 a/";
     text.append(QString(bytes, u'x'));
-    text += u"\nGene1 a/b";
+    text += u"\tGene2 c/d\tGene3 e/f\nGene1 a/b\tGene2 c/d\tGene3 g/h";
     return text;
   }
   if (std::strcmp(shape, "oneline") == 0) {

@@ -23,8 +23,23 @@ void CheckPrecondition(const breederPair& parents, std::int32_t geneCount, const
 
 std::string PupGenotype(const std::string& geneName, const AlleleMixer& mixer, std::size_t pup) {
   const std::size_t slot = AlleleMixer::kFirstPupSlot + pup;
-  return geneName + std::string(kNameSeparator) + mixer.Allele1[slot] + std::string(kAlleleSeparator) +
-         mixer.Allele2[slot];
+  std::string genotype;
+  genotype.reserve(geneName.size() + mixer.Allele1[slot].size() + mixer.Allele2[slot].size() + 2);
+  return genotype.append(geneName)
+      .append(kNameSeparator)
+      .append(mixer.Allele1[slot])
+      .append(kAlleleSeparator)
+      .append(mixer.Allele2[slot]);
+}
+
+// Each of a gene's pup genotypes as text, made once for all the rows that
+// show it (an allele can be megabytes).
+std::vector<std::string> PupGenotypes(const gene& locus, const AlleleMixer& mixer) {
+  std::vector<std::string> genotypes;
+  for (std::size_t pup = 0; pup < static_cast<std::size_t>(mixer.pupCount); ++pup) {
+    genotypes.push_back(PupGenotype(locus.name, mixer, pup));
+  }
+  return genotypes;
 }
 
 }  // namespace
@@ -46,9 +61,10 @@ CrossResult CalcResult(const breederPair& parents, std::int32_t geneCount, const
   for (std::size_t g = last + 1; g-- > 0;) {
     const AlleleMixer& mixer = mixers[g];
     const auto pups = static_cast<std::size_t>(mixer.pupCount);
+    const std::vector<std::string> genotypes = PupGenotypes(parents.genotype[g], mixer);
     for (std::size_t r = 0; r < pupTotal; ++r) {
       const std::size_t pup = (r / repeat) % pups;
-      rows[r].genotypes[g] = PupGenotype(parents.genotype[g].name, mixer, pup);
+      rows[r].genotypes[g] = genotypes[pup];
       const double p = mixer.P[AlleleMixer::kFirstPupSlot + pup];
       rows[r].probability = g == last ? p : rows[r].probability * p;
     }
@@ -61,10 +77,16 @@ CrossResult CalcResult(const breederPair& parents, std::int32_t geneCount, const
   result.headings[kProbabilityColumn].emplace("P");
 
   const std::string lineEnd = toolkit::EndOfLine();
+  std::size_t clipboardSize = 0;
   for (ResultRow& row : rows) {
     row.probabilityText = toolkit::Str(row.probability);
-    for (const std::string& genotype : row.genotypes) result.clipboardText += genotype + std::string(kEntrySeparator);
-    result.clipboardText += "  " + row.probabilityText + lineEnd;
+    for (const std::string& genotype : row.genotypes) clipboardSize += genotype.size() + kEntrySeparator.size();
+    clipboardSize += 2 + row.probabilityText.size() + lineEnd.size();
+  }
+  result.clipboardText.reserve(clipboardSize);
+  for (const ResultRow& row : rows) {
+    for (const std::string& genotype : row.genotypes) result.clipboardText.append(genotype).append(kEntrySeparator);
+    result.clipboardText.append("  ").append(row.probabilityText).append(lineEnd);
   }
   result.rows = std::move(rows);
   return result;
