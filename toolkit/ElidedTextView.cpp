@@ -10,20 +10,16 @@
 #include <QTextCursor>
 #include <algorithm>
 
+#include "toolkit/ShortenedText.h"
+
 namespace toolkit {
 namespace {
 
-constexpr QChar kEllipsis = QChar(0x2026);
 // Words up to this many characters are never measured: they cannot reach past
 // a screen. It is also the length of the pieces a long word is measured in.
 constexpr qsizetype kShortWord = 1000;
 // Wider than any screen or window: the part of a word beyond it is never seen.
 constexpr qreal kWidestLine = 65536;
-
-// The position at or just before `at` that does not split a surrogate pair.
-qsizetype CharacterStart(const QString& text, qsizetype at) {
-  return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() ? at - 1 : at;
-}
 
 // Calls `visit(start, end)` for each line of `text`, from its first character
 // to its line feed or the text's end.
@@ -150,11 +146,6 @@ QAccessibleInterface* WholeTextAccessibleFor(const QString& key, QObject* object
 }
 
 }  // namespace
-
-QString ShortenedLine(const QString& line) {
-  if (line.size() <= kLongestShownLine) return line;
-  return line.left(CharacterStart(line, kLongestShownLine)) + kEllipsis;
-}
 
 std::vector<Elision> LongLineTails(const QString& text) {
   std::vector<Elision> tails;

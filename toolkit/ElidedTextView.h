@@ -23,14 +23,6 @@ struct Elision {
   qsizetype end = 0;
 };
 
-// The most characters of one line that a control draws; beyond them the line
-// is elided.
-inline constexpr qsizetype kLongestShownLine = 4000;
-
-// `line` as it is drawn in a single line of a control: whole up to
-// kLongestShownLine characters, else its beginning and an ellipsis.
-QString ShortenedLine(const QString& line);
-
 // The tail of every line of `text` beyond kLongestShownLine characters.
 std::vector<Elision> LongLineTails(const QString& text);
 

@@ -17,16 +17,13 @@
 #include "toolkit/ColumnLayout.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ScrollArea.h"
+#include "toolkit/ShortenedText.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
 namespace {
 
 constexpr double kPointsBelowGeneralFont = 1;
-
-// More characters than the widest screen shows in a row: a longer text is
-// shown as its first and last half of this many, joined by an ellipsis.
-constexpr std::size_t kShownChars = 4000;
 
 // Calls back whenever the watched object receives an event of one of the
 // given types.
@@ -46,28 +43,6 @@ class EventWatcher : public QObject {
   std::function<void()> seen_;
 };
 
-bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
-// The byte after the text's first n characters; its size when it has no more.
-std::size_t EndOfFirstChars(std::string_view text, std::size_t n) {
-  std::size_t at = 0;
-  for (; n > 0 && at < text.size(); --n) {
-    ++at;
-    while (at < text.size() && IsContinuationByte(text[at])) ++at;
-  }
-  return at;
-}
-
-// The byte where the text's last n characters begin; 0 when it has no more.
-std::size_t StartOfLastChars(std::string_view text, std::size_t n) {
-  std::size_t at = text.size();
-  for (; n > 0 && at > 0; --n) {
-    --at;
-    while (at > 0 && IsContinuationByte(text[at])) --at;
-  }
-  return at;
-}
-
 }  // namespace
 
 // A row of the list, or its heading row. A cell whose text is too long to
@@ -85,16 +60,12 @@ class Listbox::Row : public QTreeWidgetItem {
   }
 
   void SetText(int column, const std::string& text) {
-    if (EndOfFirstChars(text, kShownChars) == text.size()) {
+    if (IsShownWhole(text)) {
       wholeTexts_.erase(column);
-      setText(column, ToQt(text));
-      return;
+    } else {
+      wholeTexts_[column] = text;
     }
-    wholeTexts_[column] = text;
-    const std::string_view whole = text;
-    const std::string_view head = whole.substr(0, EndOfFirstChars(whole, kShownChars / 2));
-    const std::string_view tail = whole.substr(StartOfLastChars(whole, kShownChars / 2));
-    setText(column, ToQt(head) + QChar(u'\u2026') + ToQt(tail));
+    setText(column, ShortenedInTheMiddle(text));
   }
 
   QVariant data(int column, int role) const override {

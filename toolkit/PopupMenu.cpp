@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QStandardItemModel>
 
-#include "toolkit/ElidedTextView.h"
+#include "toolkit/ShortenedText.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
 
