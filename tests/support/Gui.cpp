@@ -1,5 +1,6 @@
 #include "Gui.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -57,6 +58,14 @@ void ProcessEvents() {
   QApplication::processEvents();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
+}
+
+std::string AccessibleText(const toolkit::Control& control) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(toolkit::NativeWidget(control));
+  if (QAccessibleTextInterface* text = accessible->textInterface()) {
+    return text->text(0, text->characterCount()).toStdString();
+  }
+  return accessible->text(QAccessible::Value).toStdString();
 }
 
 std::string ClipboardText() { return QApplication::clipboard()->text().toStdString(); }

@@ -31,6 +31,9 @@ void ResizeContent(const toolkit::Window& window, int width, int height);
 // Lets queued events (deferred deletions, activation) run.
 void ProcessEvents();
 
+// What a screen reader reads of the control: its accessible text.
+std::string AccessibleText(const toolkit::Control& control);
+
 std::string ClipboardText();
 void SetClipboardText(const std::string& text);
 void ClearClipboard();

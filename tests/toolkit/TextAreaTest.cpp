@@ -1,30 +1,23 @@
-// Text areas, popups and fields holding texts far longer than they can show:
-// what is read back (the program, the clipboard, a screen reader) stays whole,
-// while what is drawn may be cut where nobody can see it.
+// Text areas: what they give back, and how they show texts far longer than
+// they can show. What is read back (the program, the clipboard, a screen
+// reader) stays whole, while what is drawn may be cut where nobody can see it.
 
 #include "toolkit/TextArea.h"
 
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QImage>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <functional>
-#include <limits>
+#include <QTextCursor>
 #include <string>
 #include <vector>
 
 #include "Gui.h"
 #include "toolkit/Application.h"
-#include "toolkit/LongTextLineEdit.h"
 #include "toolkit/Native.h"
-#include "toolkit/PopupMenu.h"
 #include "toolkit/Window.h"
 
 namespace {
@@ -33,9 +26,9 @@ using namespace toolkit;
 
 const std::string kEllipsis = "\xE2\x80\xA6";
 
-// A window with the kinds of text control, as the application lays them out:
-// a read-only area that wraps like the parents' area, one with a horizontal
-// scroll bar, an editable one, and a popup.
+// A window with the kinds of text area, as the application lays them out: a
+// read-only one that wraps like the parents' area, one with a horizontal
+// scroll bar, and an editable one.
 class TextsWindow : public Window {
  public:
   static constexpr const char* kClassName = "TextsWindow.TextsWindow";
@@ -45,14 +38,10 @@ class TextsWindow : public Window {
   void CreateControls() override {
     for (const ControlSpec& spec : Controls()) CreateControl(spec);
   }
-  void Choice_Change(PopupMenu& popup) { changes.push_back(popup.Text()); }
 
   TextArea& Wrapping() const { return ControlAs<TextArea>("Wrapping"); }
   TextArea& Scrolling() const { return ControlAs<TextArea>("Scrolling"); }
   TextArea& Editable() const { return ControlAs<TextArea>("Editable"); }
-  PopupMenu& Choice() const { return ControlAs<PopupMenu>("Choice"); }
-
-  std::vector<std::string> changes;
 
  private:
   static const std::vector<ControlSpec>& Controls() {
@@ -61,33 +50,23 @@ class TextsWindow : public Window {
         {.create = Make<TextArea>, .name = "Scrolling", .bounds = {20, 60, 356, 43}, .readOnly = true,
          .multiline = true, .scrollbarHorizontal = true},
         {.create = Make<TextArea>, .name = "Editable", .bounds = {20, 110, 356, 43}, .multiline = true},
-        {.create = Make<PopupMenu>, .name = "Choice", .bounds = {20, 160, 80, 20},
-         .events = {OnChange(&TextsWindow::Choice_Change)}},
     };
     return controls;
   }
 };
 
-class TextControlsTest : public ::testing::Test {
+class TextAreaTest : public ::testing::Test {
  protected:
   void TearDown() override { testsupport::ProcessEvents(); }
 
   static QPlainTextEdit& Widget(const TextArea& area) { return *qobject_cast<QPlainTextEdit*>(NativeWidget(area)); }
   // The text the widget draws, with its line ends as line feeds.
   static std::string Drawn(const TextArea& area) { return Widget(area).toPlainText().toStdString(); }
-  // What a screen reader reads: the control's accessible text.
-  static std::string Accessible(const Control& control) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(NativeWidget(control));
-    if (QAccessibleTextInterface* text = accessible->textInterface()) {
-      return text->text(0, text->characterCount()).toStdString();
-    }
-    return accessible->text(QAccessible::Value).toStdString();
-  }
 
   Application app_{"Texts"};
 };
 
-TEST_F(TextControlsTest, ATextReplacedBeforeTheEventLoopRunsIsNeverDrawn) {
+TEST_F(TextAreaTest, ATextReplacedBeforeTheEventLoopRunsIsNeverDrawn) {
   TextArea& area = TextsWindow::Instance().Wrapping();
   testsupport::ProcessEvents();
   std::vector<std::string> drawn;
@@ -102,13 +81,13 @@ TEST_F(TextControlsTest, ATextReplacedBeforeTheEventLoopRunsIsNeverDrawn) {
 
 // Keys, clicks and screen readers that turn to the area before the event loop
 // has run meet the text the program set last.
-TEST_F(TextControlsTest, WhatTurnsToAnAreaAtOnceMeetsItsNewText) {
+TEST_F(TextAreaTest, WhatTurnsToAnAreaAtOnceMeetsItsNewText) {
   TextsWindow& window = TextsWindow::Instance();
   testsupport::ProcessEvents();
 
   window.Wrapping().SetText("old");
   window.Wrapping().SetText("new\rlines");
-  EXPECT_EQ(Accessible(window.Wrapping()), "new\nlines");
+  EXPECT_EQ(testsupport::AccessibleText(window.Wrapping()), "new\nlines");
 
   window.Editable().SetText("old");
   window.Editable().SetText("typed after ");
@@ -117,7 +96,23 @@ TEST_F(TextControlsTest, WhatTurnsToAnAreaAtOnceMeetsItsNewText) {
   EXPECT_EQ(window.Editable().Text(), "typed after this");
 }
 
-TEST_F(TextControlsTest, LineEndsOfEveryKindComeBackAsCarriageReturns) {
+// Apart from its line ends, an area gives its text back as it was given or
+// typed, characters that Qt's document would turn into others included.
+TEST_F(TextAreaTest, KeepsEveryOtherCharacterAsItStands) {
+  TextArea& area = TextsWindow::Instance().Editable();
+  const std::string odd = "a\xC2\xA0" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d";  // no-break space, U+2028, U+2029
+  area.SetText("1\r\n2\n3\r" + odd);
+  EXPECT_EQ(area.Text(), "1\r2\r3\r" + odd);
+
+  // What the user types into an editable area reads back the same way.
+  area.SetText("");
+  testsupport::Type(area, "ab");
+  testsupport::PressKey(area, Qt::Key_Return);
+  testsupport::Type(area, "c");
+  EXPECT_EQ(area.Text(), "ab\rc");
+}
+
+TEST_F(TextAreaTest, LineEndsOfEveryKindComeBackAsCarriageReturns) {
   TextArea& area = TextsWindow::Instance().Wrapping();
   const struct {
     const char* given;
@@ -138,7 +133,7 @@ TEST_F(TextControlsTest, LineEndsOfEveryKindComeBackAsCarriageReturns) {
 // A word wider than any screen, in an area that wraps between words, starts a
 // line of its own and overflows it: the part beyond the screen is drawn as an
 // ellipsis. Where it can be scrolled to, or typed in, it is drawn whole.
-TEST_F(TextControlsTest, AWordWiderThanAnyScreenIsDrawnCutAndReadWhole) {
+TEST_F(TextAreaTest, AWordWiderThanAnyScreenIsDrawnCutAndReadWhole) {
   TextsWindow& window = TextsWindow::Instance();
   const std::string word(100000, 'x');
   const std::string text = "Parent 1: Gene1 " + word + "\rGene1 a/b";
@@ -148,7 +143,7 @@ TEST_F(TextControlsTest, AWordWiderThanAnyScreenIsDrawnCutAndReadWhole) {
     area->SetText(text);
     testsupport::ProcessEvents();
     EXPECT_EQ(area->Text(), text);
-    EXPECT_EQ(Accessible(*area), read);
+    EXPECT_EQ(testsupport::AccessibleText(*area), read);
 
     const std::string drawn = Drawn(*area);
     if (area == &window.Wrapping()) {
@@ -177,14 +172,14 @@ TEST_F(TextControlsTest, AWordWiderThanAnyScreenIsDrawnCutAndReadWhole) {
 // A paragraph of many lines is drawn as the user scrolls through it: the
 // place where its drawing stops is never in view, and whoever scrolls to its
 // end has it all drawn.
-TEST_F(TextControlsTest, ALongParagraphIsDrawnAsTheUserScrollsThroughIt) {
+TEST_F(TextAreaTest, ALongParagraphIsDrawnAsTheUserScrollsThroughIt) {
   TextArea& area = TextsWindow::Instance().Wrapping();
   std::string paragraph;
   while (paragraph.size() < 200000) paragraph += "Gene1 a/b ";
   area.SetText(paragraph + "\rGene2 c/d");
   testsupport::ProcessEvents();
   EXPECT_LT(Drawn(area).size(), paragraph.size());
-  EXPECT_EQ(Accessible(area), paragraph + "\nGene2 c/d");
+  EXPECT_EQ(testsupport::AccessibleText(area), paragraph + "\nGene2 c/d");
 
   QPlainTextEdit& widget = Widget(area);
   const auto ellipsisInView = [&] {
@@ -200,103 +195,6 @@ TEST_F(TextControlsTest, ALongParagraphIsDrawnAsTheUserScrollsThroughIt) {
     ASSERT_FALSE(ellipsisInView());
   }
   EXPECT_EQ(Drawn(area), paragraph + "\nGene2 c/d");
-}
-
-TEST_F(TextControlsTest, ALongPopupRowIsDrawnCutAndReadWhole) {
-  TextsWindow& window = TextsWindow::Instance();
-  PopupMenu& popup = window.Choice();
-  const std::string allele(100000, 'a');
-  popup.DeleteAllRows();
-  window.changes.clear();
-  popup.AddRows({allele, "b"});
-
-  // Adding the first row selected it: its Change handler read it whole.
-  EXPECT_EQ(window.changes, std::vector<std::string>{allele});
-  EXPECT_EQ(popup.Text(), allele);
-  EXPECT_EQ(popup.RowText(0), allele);
-  EXPECT_EQ(popup.RowText(1), "b");
-
-  auto* combo = qobject_cast<QComboBox*>(NativeWidget(popup));
-  EXPECT_EQ(combo->itemText(0).toStdString(), std::string(4000, 'a') + kEllipsis);
-  EXPECT_EQ(combo->itemText(1).toStdString(), "b");
-  EXPECT_EQ(Accessible(popup), allele);
-  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(combo)->child(0);
-  ASSERT_NE(list, nullptr);
-  ASSERT_NE(list->child(0), nullptr);
-  EXPECT_EQ(list->child(0)->text(QAccessible::Name).toStdString(), allele);
-}
-
-// A field draws a long text itself. Side by side with a line edit drawing a
-// short text whose visible part is the same, the two must look alike and put
-// the cursor at the same place under a click.
-class LongFieldTest : public ::testing::Test {
- protected:
-  LongFieldTest() {
-    longField_->setParent(&frame_);
-    frame_.resize(300, 100);
-    shortField_->setGeometry(10, 10, 120, 22);
-    longField_->setGeometry(10, 50, 120, 22);
-    longField_->setMaxLength(std::numeric_limits<int>::max());
-    frame_.show();
-  }
-
-  // Texts that show the same at either end: "head" then many x then "tail".
-  void SetTexts(int shortRun) {
-    shortField_->setText("Gene1 a/" + QString(shortRun, u'x') + "/b tail");
-    longField_->setText("Gene1 a/" + QString(10000, u'x') + "/b tail");
-  }
-  static QImage Drawn(QLineEdit& field) { return field.grab().toImage(); }
-  static int FromEnd(const QLineEdit& field) { return static_cast<int>(field.text().size()) - field.cursorPosition(); }
-
-  QWidget frame_;
-  QLineEdit* shortField_ = new QLineEdit(&frame_);
-  LongTextLineEdit* longField_ = new LongTextLineEdit;
-};
-
-TEST_F(LongFieldTest, DrawsWhatTheLineEditDrawsForTheSameVisibleText) {
-  SetTexts(100);
-  const struct {
-    const char* name;
-    std::function<void(QLineEdit&)> place;
-  } rows[] = {
-      {"cursor at the end", [](QLineEdit& field) { field.end(false); }},
-      {"selection before the end", [](QLineEdit& field) { field.cursorBackward(true, 5); }},
-      {"cursor at the start", [](QLineEdit& field) { field.home(false); }},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    row.place(*shortField_);
-    row.place(*longField_);
-    EXPECT_EQ(Drawn(*longField_), Drawn(*shortField_));
-  }
-}
-
-TEST_F(LongFieldTest, AClickPutsTheCursorWhereItPoints) {
-  SetTexts(100);
-  shortField_->end(false);
-  longField_->end(false);
-  Drawn(*shortField_);
-  Drawn(*longField_);
-  for (const int x : {8, 40, 75, 110}) {
-    SCOPED_TRACE(x);
-    QTest::mouseClick(shortField_, Qt::LeftButton, {}, QPoint(x, 11));
-    QTest::mouseClick(longField_, Qt::LeftButton, {}, QPoint(x, 11));
-    EXPECT_EQ(FromEnd(*longField_), FromEnd(*shortField_));
-    shortField_->end(false);
-    longField_->end(false);
-    Drawn(*shortField_);
-    Drawn(*longField_);
-  }
-}
-
-TEST_F(LongFieldTest, TypedTextGoesInWholeAndShows) {
-  SetTexts(100);
-  longField_->home(false);
-  QTest::keyClicks(longField_, "typed ");
-  EXPECT_EQ(longField_->text(), "typed Gene1 a/" + QString(10000, u'x') + "/b tail");
-  shortField_->home(false);
-  QTest::keyClicks(shortField_, "typed ");
-  EXPECT_EQ(Drawn(*longField_), Drawn(*shortField_));
 }
 
 }  // namespace
