@@ -154,7 +154,8 @@ class Bench {
     RunEventLoop(kSettleMs);
     probe_.Stop();
     if (name == nullptr) return;
-    std::printf("longest_gap_ms %-26s %8.1f  message boxes %d\n", name, probe_.LongestMs(), reader_.Read() - readBefore);
+    std::printf("longest_gap_ms %-26s %8.1f  message boxes %d\n", name, probe_.LongestMs(),
+                reader_.Read() - readBefore);
     std::fflush(stdout);
   }
 

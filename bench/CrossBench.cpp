@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     }
   }
   std::sort(micros.begin(), micros.end());
-  std::printf("paste_cross_256_median_us %.0f\npaste_cross_256_min_us %.0f\n", micros[micros.size() / 2], micros.front());
+  std::printf("paste_cross_256_median_us %.0f\npaste_cross_256_min_us %.0f\n", micros[micros.size() / 2],
+              micros.front());
   Shutdown(*app);
   return 0;
 }

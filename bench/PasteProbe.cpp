@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     QTest::mouseClick(toolkit::NativeWidget(MainWindow::Instance().PasteButton()), Qt::LeftButton);
     QTimer::singleShot(0, [&app] { app->Quit(0); });
   });
-  const std::string expected = toolkit::ReplaceLineEndings(bench::kGoodParents.toString().chopped(1).toStdString(), "\r");
+  const std::string expected =
+      toolkit::ReplaceLineEndings(bench::kGoodParents.toString().chopped(1).toStdString(), "\r");
   const bool pasted = MainWindow::Instance().ParentsArea().Text() == expected;
   Shutdown(*app);
   if (!pasted) std::fprintf(stderr, "the parents' area does not hold the two parents\n");

@@ -25,11 +25,19 @@ int main(int argc, char** argv) {
   for (const char* item : {"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All"}) edit->addAction(item);
 
   (new QPlainTextEdit(content))->setGeometry(20, 43, 356, 43);
-  const struct { const char* text; int left, top; } buttons[] = {
-      {"Paste", 112, 14}, {"Edit", 204, 14}, {"Options", 296, 14}, {"Quit", 26, 432}, {"Help", 158, 432}, {"Cross", 296, 432}};
+  const struct {
+    const char* text;
+    int left, top;
+  } buttons[] = {{"Paste", 112, 14}, {"Edit", 204, 14},  {"Options", 296, 14},
+                 {"Quit", 26, 432},  {"Help", 158, 432}, {"Cross", 296, 432}};
   for (const auto& b : buttons) (new QPushButton(b.text, content))->setGeometry(b.left, b.top, 80, 20);
-  const struct { const char* text; int left, top, width; } labels[] = {
-      {"Parents", 20, 20, 56}, {"Allele to show on left side", 118, 120, 162}, {"Pups", 20, 148, 100}, {"n", 61, 148, 201}};
+  const struct {
+    const char* text;
+    int left, top, width;
+  } labels[] = {{"Parents", 20, 20, 56},
+                {"Allele to show on left side", 118, 120, 162},
+                {"Pups", 20, 148, 100},
+                {"n", 61, 148, 201}};
   for (const auto& l : labels) (new QLabel(l.text, content))->setGeometry(l.left, l.top, l.width, 20);
   for (int i = 0; i < 4; ++i) (new QComboBox(content))->setGeometry(20 + 92 * i, 94, 80, 20);
   auto* list = new QTreeWidget(content);

@@ -41,8 +41,7 @@ std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles) {
   // alleles first appeared.
   std::vector<std::pair<std::int32_t, std::string>> ranked;
   for (std::string& entry : entries) ranked.emplace_back(alleleRank(entry), std::move(entry));
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t k = 0; k < ranked.size(); ++k) entries[k] = std::move(ranked[k].second);
   return entries;
 }

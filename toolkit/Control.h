@@ -87,7 +87,7 @@ struct ControlSpec {
   std::string text{};  // a button's or label's caption, a text control's text
 
   // Set on their own, before the properties below.
-  std::int32_t textUnit = 0;  // no effect here
+  std::int32_t textUnit = 0;         // no effect here
   std::optional<double> textSize{};  // unset or 0: the platform's default size
   std::optional<double> lineSpacing{};
 

@@ -252,8 +252,8 @@ void ElidedTextView::RevealNearby() {
     if (blockBoundingGeometry(block).translated(contentOffset()).top() > reach) return;
     for (;;) {
       const qsizetype last = block.position() + block.length() - 2;
-      const auto later = std::find_if(later_.begin(), later_.end(),
-                                      [&](const Elision& part) { return ToShown(part.start) == last; });
+      const auto later =
+          std::find_if(later_.begin(), later_.end(), [&](const Elision& part) { return ToShown(part.start) == last; });
       if (later == later_.end()) break;
       QTextCursor ellipsis(document());
       ellipsis.setPosition(static_cast<int>(last));
@@ -286,7 +286,9 @@ void ElidedTextView::RevealMore(std::size_t later) {
 void ElidedTextView::ShowLater(std::function<void()> show) {
   const bool queued = static_cast<bool>(pendingShow_);
   pendingShow_ = std::move(show);
-  if (!queued) QMetaObject::invokeMethod(this, [this] { ShowPending(); }, Qt::QueuedConnection);
+  if (!queued)
+    QMetaObject::invokeMethod(
+        this, [this] { ShowPending(); }, Qt::QueuedConnection);
 }
 
 void ElidedTextView::ShowPending() {
@@ -326,11 +328,8 @@ bool ElidedTextView::event(QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::ShortcutOverride:
     case QEvent::InputMethod:
-    case QEvent::FocusIn:
-      ShowPending();
-      break;
-    default:
-      break;
+    case QEvent::FocusIn: ShowPending(); break;
+    default: break;
   }
   return QPlainTextEdit::event(event);
 }
@@ -347,11 +346,8 @@ bool ElidedTextView::viewportEvent(QEvent* event) {
     case QEvent::Wheel:
     case QEvent::ContextMenu:
     case QEvent::DragEnter:
-    case QEvent::Drop:
-      ShowPending();
-      break;
-    default:
-      break;
+    case QEvent::Drop: ShowPending(); break;
+    default: break;
   }
   return QPlainTextEdit::viewportEvent(event);
 }

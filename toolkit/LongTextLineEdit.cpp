@@ -175,7 +175,8 @@ void LongTextLineEdit::PaintLongText() {
   QStyleOptionFrame panel;
   initStyleOption(&panel);
   style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
+  const QRect contents =
+      style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
   painter.setClipRect(contents);
 
   const QFontMetrics metrics = fontMetrics();
@@ -261,7 +262,8 @@ void LongTextLineEdit::HandShifted(Event* event, Handler handler) {
     handler(&shifted);
     event->setAccepted(shifted.isAccepted());
   } else {
-    Event shifted(position.toPoint(), event->possibleActions(), event->mimeData(), event->buttons(), event->modifiers());
+    Event shifted(position.toPoint(), event->possibleActions(), event->mimeData(), event->buttons(),
+                  event->modifiers());
     handler(&shifted);
     event->setDropAction(shifted.dropAction());
     event->setAccepted(shifted.isAccepted());
@@ -307,7 +309,8 @@ void LongTextLineEdit::inputMethodEvent(QInputMethodEvent* event) {
   preedit_ = event->preeditString();
   preeditCursor_ = preedit_.size();
   for (const QInputMethodEvent::Attribute& attribute : event->attributes()) {
-    if (attribute.type == QInputMethodEvent::Cursor) preeditCursor_ = std::clamp<qsizetype>(attribute.start, 0, preedit_.size());
+    if (attribute.type == QInputMethodEvent::Cursor)
+      preeditCursor_ = std::clamp<qsizetype>(attribute.start, 0, preedit_.size());
   }
   update();
 }

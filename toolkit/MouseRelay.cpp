@@ -29,8 +29,7 @@ bool MouseRelay::eventFilter(QObject* /*watched*/, QEvent* event) {
       if (handlers_.up) handlers_.up(at.x(), at.y());
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -91,7 +91,7 @@ void MsgBox(const std::string& text) {
   shown->setFrameShape(QFrame::NoFrame);
   shown->viewport()->setAutoFillBackground(false);
   shown->setWordWrapMode(LongestWord(drawn) > kLongestWrappedWord ? QTextOption::WrapAnywhere
-                                                                   : QTextOption::WrapAtWordBoundaryOrAnywhere);
+                                                                  : QTextOption::WrapAtWordBoundaryOrAnywhere);
   shown->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   shown->setFocusPolicy(Qt::ClickFocus);
 
@@ -100,8 +100,8 @@ void MsgBox(const std::string& text) {
   const int tallest = screen.height() * 2 / 3;
   int height = tallest;
   if (drawn.size() <= kMeasuredLength) {
-    const QRect needed = shown->fontMetrics().boundingRect(QRect(0, 0, width, tallest * 4),
-                                                           Qt::TextWrapAnywhere | Qt::AlignLeft, drawn);
+    const QRect needed =
+        shown->fontMetrics().boundingRect(QRect(0, 0, width, tallest * 4), Qt::TextWrapAnywhere | Qt::AlignLeft, drawn);
     const int margins = 2 * static_cast<int>(shown->document()->documentMargin()) + 4;
     height = std::min(tallest, needed.height() + margins);
   }

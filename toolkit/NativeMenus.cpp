@@ -52,9 +52,12 @@ QAction* AddItem(QMenu& menu, const MenuItem& item, Window& window, Qt::Shortcut
   if (item.IsSeparator()) return action;
   action->setShortcut(ShortcutOf(item));
   action->setShortcutContext(context);
-  if (IsQuit(item)) action->setMenuRole(QAction::QuitRole);
-  else if (dynamic_cast<const AppleMenuItem*>(&item) != nullptr) action->setMenuRole(QAction::AboutRole);
-  else action->setMenuRole(QAction::NoRole);
+  if (IsQuit(item))
+    action->setMenuRole(QAction::QuitRole);
+  else if (dynamic_cast<const AppleMenuItem*>(&item) != nullptr)
+    action->setMenuRole(QAction::AboutRole);
+  else
+    action->setMenuRole(QAction::NoRole);
   QObject::connect(action, &QAction::triggered, action, [&item, &window] { Choose(item, window); });
   return action;
 }

@@ -6,8 +6,8 @@
 #include <QComboBox>
 #include <QStandardItemModel>
 
-#include "toolkit/ShortenedText.h"
 #include "toolkit/QtText.h"
+#include "toolkit/ShortenedText.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {

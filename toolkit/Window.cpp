@@ -84,9 +84,7 @@ Window::Window() : frame_(new Frame(*this)), content_(new Content(*this)) {
                                  if (content_->childAt(x, y) != nullptr) return false;
                                  return RunAnsweringHandler([&] { return Event_MouseDown(x, y); });
                                },
-                               [this](std::int32_t x, std::int32_t y) {
-                                 RunHandler([&] { Event_MouseUp(x, y); });
-                               },
+                               [this](std::int32_t x, std::int32_t y) { RunHandler([&] { Event_MouseUp(x, y); }); },
                            });
 }
 
@@ -168,7 +166,8 @@ void Window::SetProperties(const WindowSettings& settings) {
   content_->setAutoFillBackground(settings.hasBackColor);
   if (settings.hasBackColor) {
     QPalette palette = content_->palette();
-    palette.setColor(QPalette::Window, QColor(settings.backColor.red, settings.backColor.green, settings.backColor.blue));
+    palette.setColor(QPalette::Window,
+                     QColor(settings.backColor.red, settings.backColor.green, settings.backColor.blue));
     content_->setPalette(palette);
   }
   if (QWidget* bar = frame_->menuWidget()) bar->setVisible(settings.menuBarVisible);
@@ -186,7 +185,8 @@ namespace {
 // gives either role to another kind of control is a fault of the table.
 PushButton& ButtonFor(Control& control, const ControlSpec& spec, const char* role) {
   auto* button = dynamic_cast<PushButton*>(&control);
-  if (button == nullptr) throw std::logic_error("control " + spec.name + " is no push button to be the " + role + " button");
+  if (button == nullptr)
+    throw std::logic_error("control " + spec.name + " is no push button to be the " + role + " button");
   return *button;
 }
 
@@ -266,7 +266,8 @@ void Window::ApplyTabOrder() {
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(NativeWidget(*order[i - 1]), NativeWidget(*order[i]));
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(NativeWidget(*order[i - 1]), NativeWidget(*order[i]));
 }
 
 }  // namespace toolkit

@@ -91,7 +91,8 @@ const std::vector<ControlSpec> kControls = {
     FieldRow(6, 336, 120),
     FieldRow(7, 462, 120),
     LabelRow("Parent2Label", 20, 78, 54, 13, "Parent 2"),
-    LabelRow("Help1Label", 86, 109, 485, 14, "Enter one space between gene and alleles, and one slash between alleles."),
+    LabelRow("Help1Label", 86, 109, 485, 14,
+             "Enter one space between gene and alleles, and one slash between alleles."),
     {.create = Make<PushButton>,
      .name = "OK_Button",
      .bounds = {502, 148, 80, 20},
@@ -122,7 +123,6 @@ void EditWindow::Layout() { SetProperties(kSettings); }
 void EditWindow::CreateControls() { CreateControls0(); }
 
 void EditWindow::CreateControls0() { CreateControlTable(kControls); }
-
 
 TextField& EditWindow::Field(std::int32_t index) const { return ControlAs<TextField>("Field", index); }
 Label& EditWindow::Parent1Label() const { return ControlAs<Label>("Parent1Label"); }

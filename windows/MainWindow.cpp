@@ -85,14 +85,26 @@ const std::vector<ControlSpec> kControls = {
      .tabIndex = 2,
      .text = "Edit",
      .events = {OnAction(&MainWindow::EditButton_Action)}},
-    {.create = Make<Label>, .name = "ParentsLabel", .bounds = {20, 20, 56, 20}, .lock = kLeftTop, .tabIndex = 3, .text = "Parents", .bold = true},
+    {.create = Make<Label>,
+     .name = "ParentsLabel",
+     .bounds = {20, 20, 56, 20},
+     .lock = kLeftTop,
+     .tabIndex = 3,
+     .text = "Parents",
+     .bold = true},
     {.create = Make<Label>,
      .name = "WildTypeLabel",
      .bounds = {118, 120, 162, 20},
      .lock = kLeftTop,
      .tabIndex = 8,
      .text = "Allele to show on left side"},
-    {.create = Make<Label>, .name = "PupsLabel", .bounds = {20, 148, 100, 20}, .lock = kLeftTop, .tabIndex = 9, .text = "Pups", .bold = true},
+    {.create = Make<Label>,
+     .name = "PupsLabel",
+     .bounds = {20, 148, 100, 20},
+     .lock = kLeftTop,
+     .tabIndex = 9,
+     .text = "Pups",
+     .bold = true},
     {.create = Make<PushButton>,
      .name = "QuitButton",
      .bounds = {26, 432, 80, 20},
@@ -317,7 +329,8 @@ void MainWindow::CalcResult() {
   for (const engine::ResultRow& row : result.rows) {
     list.AddRow();
     const std::int32_t added = list.LastIndex();
-    for (std::size_t g = 0; g < row.genotypes.size(); ++g) list.SetCell(added, static_cast<std::int32_t>(g), row.genotypes[g]);
+    for (std::size_t g = 0; g < row.genotypes.size(); ++g)
+      list.SetCell(added, static_cast<std::int32_t>(g), row.genotypes[g]);
     list.SetCell(added, static_cast<std::int32_t>(engine::kProbabilityColumn), row.probabilityText);
   }
 

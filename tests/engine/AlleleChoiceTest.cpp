@@ -1,10 +1,10 @@
-#include "engine/AlleleChoice.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "engine/AlleleChoice.h"
 
 namespace {
 
@@ -48,8 +48,6 @@ TEST(AlleleChoiceTest, RanksByTheAllelesFirstCharacter) {
   }
 }
 
-TEST(AlleleChoiceTest, NeedsFourAlleles) {
-  EXPECT_THROW(CalcPopup({"a", "b", "c"}), std::out_of_range);
-}
+TEST(AlleleChoiceTest, NeedsFourAlleles) { EXPECT_THROW(CalcPopup({"a", "b", "c"}), std::out_of_range); }
 
 }  // namespace

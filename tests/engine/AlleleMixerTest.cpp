@@ -1,9 +1,8 @@
-#include "engine/AlleleMixer.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "engine/AlleleMixer.h"
 #include "toolkit/Text.h"
 
 namespace {

@@ -1,5 +1,3 @@
-#include "engine/CrossResult.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -7,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/CrossResult.h"
 #include "toolkit/Text.h"
 
 namespace {
@@ -45,7 +44,8 @@ std::string Dump(const CrossResult& result) {
 }
 
 TEST(CrossResultTest, CombinesTwoGenesGene0Slowest) {
-  const CrossResult result = ResultOf(Make({{"Gene1", "w", "flox", "w", "w", "w"}, {"Gene2", "a", "b", "a", "b", "b"}}));
+  const CrossResult result =
+      ResultOf(Make({{"Gene1", "w", "flox", "w", "w", "w"}, {"Gene2", "a", "b", "a", "b", "b"}}));
   EXPECT_EQ(result.countText, "6 possible genotypes");
   EXPECT_EQ(Dump(result), R"(Gene1 w/w | Gene2 a/a | 0.125
 Gene1 w/w | Gene2 b/a | 0.25
@@ -77,9 +77,9 @@ TEST(CrossResultTest, SingleGenotypeHasOneRow) {
 
 TEST(CrossResultTest, FourGenesOfFourPupsGive256Rows) {
   const CrossResult result = ResultOf(Make({{"A", "a", "b", "c", "d", "a"},
-                                       {"B", "e", "f", "g", "h", "e"},
-                                       {"C", "i", "j", "k", "l", "i"},
-                                       {"D", "m", "n", "o", "p", "m"}}));
+                                            {"B", "e", "f", "g", "h", "e"},
+                                            {"C", "i", "j", "k", "l", "i"},
+                                            {"D", "m", "n", "o", "p", "m"}}));
   ASSERT_EQ(result.rows.size(), 256U);
   EXPECT_EQ(result.countText, "256 possible genotypes");
 
@@ -112,9 +112,8 @@ TEST(CrossResultTest, FourGenesOfFourPupsGive256Rows) {
 }
 
 TEST(CrossResultTest, MixedPupCountsMultiplyInOrder) {
-  const CrossResult result = ResultOf(Make({{"G1", "a", "a", "b", "b", "a"},
-                                       {"G2", "a", "b", "a", "b", "a"},
-                                       {"G3", "w", "flox", "w", "w", "w"}}));
+  const CrossResult result = ResultOf(
+      Make({{"G1", "a", "a", "b", "b", "a"}, {"G2", "a", "b", "a", "b", "a"}, {"G3", "w", "flox", "w", "w", "w"}}));
   EXPECT_EQ(result.countText, "6 possible genotypes");
   EXPECT_EQ(Dump(result), R"(G1 a/b | G2 a/a | G3 w/w | 0.125
 G1 a/b | G2 a/a | G3 w/flox | 0.125

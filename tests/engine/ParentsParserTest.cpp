@@ -1,9 +1,8 @@
-#include "engine/ParentsParser.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "engine/ParentsParser.h"
 #include "toolkit/Text.h"
 
 namespace {
@@ -236,7 +235,8 @@ TEST(ParentsParserTest, HandlesHugeAndOddTexts) {
   const std::string longAllele(1 << 20, 'a');
 
   const Case cases[] = {
-      {"thousands of lines", manyLines, "ok | genes 1 | focus | text: Gene1 a/b{eol}Gene1 a/b | records: Gene1[a,b,a,b]"},
+      {"thousands of lines", manyLines,
+       "ok | genes 1 | focus | text: Gene1 a/b{eol}Gene1 a/b | records: Gene1[a,b,a,b]"},
       {"a megabyte of blanks", "G" + megabyteOfBlanks + "a/b\rG" + megabyteOfBlanks + "c/d",
        "ok | genes 1 | focus | text: G a/b{eol}G c/d | records: G[a,b,c,d]"},
       {"a hundred thousand tabs", manyTabs + "\r" + manyTabs,

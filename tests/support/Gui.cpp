@@ -11,9 +11,7 @@
 
 namespace testsupport {
 
-void Click(const toolkit::Control& control) {
-  QTest::mouseClick(toolkit::NativeWidget(control), Qt::LeftButton);
-}
+void Click(const toolkit::Control& control) { QTest::mouseClick(toolkit::NativeWidget(control), Qt::LeftButton); }
 
 void MovePointerInto(const toolkit::Control& control) { QTest::mouseMove(toolkit::NativeWidget(control)); }
 

@@ -2,9 +2,10 @@
 // platform (also while the build lists the tests, where there is no display),
 // a fixed locale, and the toolkit's run-time over it.
 
+#include <gtest/gtest.h>
+
 #include <QLocale>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 #include "toolkit/Application.h"
 

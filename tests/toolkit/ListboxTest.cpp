@@ -1,5 +1,3 @@
-#include "toolkit/Listbox.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -14,6 +12,7 @@
 #include "ListCells.h"
 #include "toolkit/Application.h"
 #include "toolkit/ColumnLayout.h"
+#include "toolkit/Listbox.h"
 #include "toolkit/Window.h"
 
 namespace {

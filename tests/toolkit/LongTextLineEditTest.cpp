@@ -1,5 +1,3 @@
-#include "toolkit/LongTextLineEdit.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -8,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 #include <limits>
+
+#include "toolkit/LongTextLineEdit.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include "toolkit/Menu.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -12,6 +10,7 @@
 
 #include "Gui.h"
 #include "ProbeWindow.h"
+#include "toolkit/Menu.h"
 #include "toolkit/Native.h"
 
 namespace {

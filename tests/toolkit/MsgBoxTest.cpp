@@ -1,5 +1,3 @@
-#include "toolkit/MsgBox.h"
-
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -14,6 +12,8 @@
 #include <QTimer>
 #include <functional>
 #include <string>
+
+#include "toolkit/MsgBox.h"
 
 namespace {
 

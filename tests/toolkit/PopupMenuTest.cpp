@@ -1,5 +1,3 @@
-#include "toolkit/PopupMenu.h"
-
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -10,6 +8,7 @@
 #include "Gui.h"
 #include "ProbeWindow.h"
 #include "toolkit/Native.h"
+#include "toolkit/PopupMenu.h"
 
 namespace {
 

@@ -2,8 +2,6 @@
 // they can show. What is read back (the program, the clipboard, a screen
 // reader) stays whole, while what is drawn may be cut where nobody can see it.
 
-#include "toolkit/TextArea.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +16,7 @@
 #include "Gui.h"
 #include "toolkit/Application.h"
 #include "toolkit/Native.h"
+#include "toolkit/TextArea.h"
 #include "toolkit/Window.h"
 
 namespace {
@@ -46,9 +45,17 @@ class TextsWindow : public Window {
  private:
   static const std::vector<ControlSpec>& Controls() {
     static const std::vector<ControlSpec> controls = {
-        {.create = Make<TextArea>, .name = "Wrapping", .bounds = {20, 10, 356, 43}, .readOnly = true, .multiline = true},
-        {.create = Make<TextArea>, .name = "Scrolling", .bounds = {20, 60, 356, 43}, .readOnly = true,
-         .multiline = true, .scrollbarHorizontal = true},
+        {.create = Make<TextArea>,
+         .name = "Wrapping",
+         .bounds = {20, 10, 356, 43},
+         .readOnly = true,
+         .multiline = true},
+        {.create = Make<TextArea>,
+         .name = "Scrolling",
+         .bounds = {20, 60, 356, 43},
+         .readOnly = true,
+         .multiline = true,
+         .scrollbarHorizontal = true},
         {.create = Make<TextArea>, .name = "Editable", .bounds = {20, 110, 356, 43}, .multiline = true},
     };
     return controls;
@@ -100,7 +107,11 @@ TEST_F(TextAreaTest, WhatTurnsToAnAreaAtOnceMeetsItsNewText) {
 // typed, characters that Qt's document would turn into others included.
 TEST_F(TextAreaTest, KeepsEveryOtherCharacterAsItStands) {
   TextArea& area = TextsWindow::Instance().Editable();
-  const std::string odd = "a\xC2\xA0" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d";  // no-break space, U+2028, U+2029
+  const std::string odd =
+      "a\xC2\xA0"
+      "b\xE2\x80\xA8"
+      "c\xE2\x80\xA9"
+      "d";  // no-break space, U+2028, U+2029
   area.SetText("1\r\n2\n3\r" + odd);
   EXPECT_EQ(area.Text(), "1\r2\r3\r" + odd);
 

@@ -1,5 +1,3 @@
-#include "toolkit/TextField.h"
-
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -10,6 +8,7 @@
 #include "Gui.h"
 #include "ProbeWindow.h"
 #include "toolkit/Native.h"
+#include "toolkit/TextField.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "toolkit/Text.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "toolkit/Text.h"
 
 namespace {
 
@@ -25,7 +25,11 @@ TEST(TextTest, SplitKeepsEveryPieceBetweenSeparators) {
       {"separator only", "\r", "\r", {"", ""}},
       {"multi-character separator", "a<>b<>", "<>", {"a", "b", ""}},
       {"multi-byte characters stay whole", "\xC3\xA9/\xE2\x82\xAC", "/", {"\xC3\xA9", "\xE2\x82\xAC"}},
-      {"multi-byte separator", "a\xE2\x82\xAC" "b", "\xE2\x82\xAC", {"a", "b"}},
+      {"multi-byte separator",
+       "a\xE2\x82\xAC"
+       "b",
+       "\xE2\x82\xAC",
+       {"a", "b"}},
       {"NUL is an ordinary character", std::string("a\0b\tc", 5), "\t", {std::string("a\0b", 3), "c"}},
   };
   for (const Case& c : cases) {
@@ -61,16 +65,22 @@ TEST(TextTest, ReplaceLineEndingsTurnsEachEndingIntoOne) {
 }
 
 TEST(TextTest, PositionsAndLengthsCountCharacters) {
-  const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x90\xAD" "z";  // a, e-acute, euro, mouse, z
+  const std::string text =
+      "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x90\xAD"
+      "z";  // a, e-acute, euro, mouse, z
   EXPECT_EQ(Len(text), 5);
   EXPECT_EQ(Len(""), 0);
   EXPECT_EQ(Mid(text, 2, 1), "\xC3\xA9");
   EXPECT_EQ(Mid(text, 3, 2), "\xE2\x82\xAC\xF0\x9F\x90\xAD");
-  EXPECT_EQ(Mid(text, 4), "\xF0\x9F\x90\xAD" "z");
+  EXPECT_EQ(Mid(text, 4),
+            "\xF0\x9F\x90\xAD"
+            "z");
   EXPECT_EQ(Mid(text, 0, 2), "a\xC3\xA9");
   EXPECT_EQ(Mid(text, 9, 2), "");
   EXPECT_EQ(Mid(text, 2, 0), "");
-  EXPECT_EQ(Right(text, 2), "\xF0\x9F\x90\xAD" "z");
+  EXPECT_EQ(Right(text, 2),
+            "\xF0\x9F\x90\xAD"
+            "z");
   EXPECT_EQ(Right(text, 9), text);
   EXPECT_EQ(Right(text, -1), "");
   EXPECT_EQ(InStr(text, "z"), 5);
@@ -86,7 +96,10 @@ TEST(TextTest, InvalidBytesCountAsOneCharacterEach) {
   };
   const Case cases[] = {
       {"lone continuation bytes", "\x80\xBF", 2},
-      {"truncated sequence before a letter", "\xE2\x82" "a", 3},
+      {"truncated sequence before a letter",
+       "\xE2\x82"
+       "a",
+       3},
       {"overlong encoding of a slash", "\xC0\xAF", 2},
       {"encoded surrogate", "\xED\xA0\x80", 3},
       {"above U+10FFFF", "\xF4\x90\x80\x80", 4},

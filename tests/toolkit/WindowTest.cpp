@@ -1,5 +1,3 @@
-#include "toolkit/Window.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -14,6 +12,7 @@
 #include "ProbeWindow.h"
 #include "toolkit/Dispatch.h"
 #include "toolkit/Native.h"
+#include "toolkit/Window.h"
 
 namespace {
 
@@ -92,10 +91,14 @@ TEST_F(WindowTest, OnlyAPushButtonCanBeTheDefaultButton) {
 TEST_F(WindowTest, TabMovesTheFocusInTabIndexOrder) {
   ProbeWindow& window = ProbeWindow::Instance();
   const std::vector<std::pair<std::string, const Control*>> controls = {
-      {"Field 0", &window.ControlByNameIndex("Field", 0)}, {"Field 1", &window.ControlByNameIndex("Field", 1)},
-      {"OK", &window.ControlByName("OK")},          {"Cancel", &window.ControlByName("Cancel")},
-      {"Boom", &window.ControlByName("Boom")},      {"Area", &window.ControlByName("Area")},
-      {"Choice", &window.ControlByName("Choice")},  {"List", &window.ControlByName("List")},
+      {"Field 0", &window.ControlByNameIndex("Field", 0)},
+      {"Field 1", &window.ControlByNameIndex("Field", 1)},
+      {"OK", &window.ControlByName("OK")},
+      {"Cancel", &window.ControlByName("Cancel")},
+      {"Boom", &window.ControlByName("Boom")},
+      {"Area", &window.ControlByName("Area")},
+      {"Choice", &window.ControlByName("Choice")},
+      {"List", &window.ControlByName("List")},
   };
   const auto focused = [&] {
     for (const auto& [name, control] : controls) {

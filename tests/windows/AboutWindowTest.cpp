@@ -1,5 +1,3 @@
-#include "windows/AboutWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,6 +14,7 @@
 #include "MessageBoxes.h"
 #include "StartedApp.h"
 #include "toolkit/Native.h"
+#include "windows/AboutWindow.h"
 #include "windows/EditWindow.h"
 
 namespace {

@@ -1,5 +1,3 @@
-#include "windows/EditWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,6 +14,7 @@
 #include "StartedApp.h"
 #include "engine/Globals.h"
 #include "toolkit/Native.h"
+#include "windows/EditWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/Startup.h"
 
@@ -376,27 +375,26 @@ TEST_P(EditWindowRoundTripTest, EveryEntryComesBackInItsOwnField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, EditWindowRoundTripTest,
-    ::testing::Values(
-        RoundTripCase{"SpreadsheetRowPastedIntoOneField",
-                      {{4, "Gene1 a/b"}, {5, "Gene2 c/d"}},
-                      {{0, "Gene1 a/b\tGene2 c/d"}},
-                      {"Gene1 a/b Gene2 c/d", "", "", "", "Gene1 a/b", "Gene2 c/d", "", ""},
-                      {"Error\nParent 1: Gene1 a/b Gene2 c/d\nshould contain 1 space & 1 slash"}},
-        RoundTripCase{"LineBreaksAndTabRuns",
-                      {{5, "Gene2 c/d"}},
-                      {{0, "Gene1 a/b\r\nGene2\t\tc/d\n"}, {4, "Gene1\na/b"}},
-                      {"Gene1 a/b Gene2 c/d ", "", "", "", "Gene1 a/b", "Gene2 c/d", "", ""},
-                      {"Error\nParent 1: Gene1 a/b Gene2 c/d \nshould contain 1 space & 1 slash"}},
-        RoundTripCase{"ParsedWithBlankRunsReduced",
-                      {{0, "Gene1  a/b"}, {1, "Gene2 c/d"}, {4, "Gene1 a/a"}},
-                      {{5, "Gene2   d/d"}},
-                      {"Gene1 a/b", "Gene2 c/d", "", "", "Gene1 a/a", "Gene2 d/d", "", ""},
-                      {}},
-        RoundTripCase{"GapKeepsTheColumns",
-                      {{0, "Gene1 a/b"}, {2, "Gene3 e/f"}, {4, "Gene1 a/b"}, {6, "Gene3 e/e"}},
-                      {},
-                      {"Gene1 a/b", "", "Gene3 e/f", "", "Gene1 a/b", "", "Gene3 e/e", ""},
-                      {"Error\nParent 1, Gene 2 missing"}}),
+    ::testing::Values(RoundTripCase{"SpreadsheetRowPastedIntoOneField",
+                                    {{4, "Gene1 a/b"}, {5, "Gene2 c/d"}},
+                                    {{0, "Gene1 a/b\tGene2 c/d"}},
+                                    {"Gene1 a/b Gene2 c/d", "", "", "", "Gene1 a/b", "Gene2 c/d", "", ""},
+                                    {"Error\nParent 1: Gene1 a/b Gene2 c/d\nshould contain 1 space & 1 slash"}},
+                      RoundTripCase{"LineBreaksAndTabRuns",
+                                    {{5, "Gene2 c/d"}},
+                                    {{0, "Gene1 a/b\r\nGene2\t\tc/d\n"}, {4, "Gene1\na/b"}},
+                                    {"Gene1 a/b Gene2 c/d ", "", "", "", "Gene1 a/b", "Gene2 c/d", "", ""},
+                                    {"Error\nParent 1: Gene1 a/b Gene2 c/d \nshould contain 1 space & 1 slash"}},
+                      RoundTripCase{"ParsedWithBlankRunsReduced",
+                                    {{0, "Gene1  a/b"}, {1, "Gene2 c/d"}, {4, "Gene1 a/a"}},
+                                    {{5, "Gene2   d/d"}},
+                                    {"Gene1 a/b", "Gene2 c/d", "", "", "Gene1 a/a", "Gene2 d/d", "", ""},
+                                    {}},
+                      RoundTripCase{"GapKeepsTheColumns",
+                                    {{0, "Gene1 a/b"}, {2, "Gene3 e/f"}, {4, "Gene1 a/b"}, {6, "Gene3 e/e"}},
+                                    {},
+                                    {"Gene1 a/b", "", "Gene3 e/f", "", "Gene1 a/b", "", "Gene3 e/e", ""},
+                                    {"Error\nParent 1, Gene 2 missing"}}),
     [](const ::testing::TestParamInfo<RoundTripCase>& row) { return std::string(row.param.name); });
 
 // ---- loading the fields -------------------------------------------------------

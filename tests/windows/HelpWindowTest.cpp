@@ -1,8 +1,6 @@
-#include "windows/HelpWindow.h"
-
+#include <QtCore/qnamespace.h>
 #include <gtest/gtest.h>
 
-#include <QtCore/qnamespace.h>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
@@ -11,6 +9,7 @@
 #include "Gui.h"
 #include "StartedApp.h"
 #include "toolkit/Text.h"
+#include "windows/HelpWindow.h"
 
 namespace {
 
@@ -88,11 +87,11 @@ TEST_P(HelpAgainTest, ShowsTheSameWindowAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Help, HelpAgainTest,
-    ::testing::Values(AgainCase{"WhileShown", [](HelpWindow&) {}, false},
-                      AgainCase{"AfterOK", [](HelpWindow& help) { Click(help.OK_Button()); }, true},
-                      AgainCase{"AfterReturn", [](HelpWindow& help) { testsupport::PressKey(help, Qt::Key_Return); },
-                                true},
-                      AgainCase{"AfterKeypadEnter", [](HelpWindow& help) { testsupport::PressKeypadEnter(help); }, true}),
+    ::testing::Values(
+        AgainCase{"WhileShown", [](HelpWindow&) {}, false},
+        AgainCase{"AfterOK", [](HelpWindow& help) { Click(help.OK_Button()); }, true},
+        AgainCase{"AfterReturn", [](HelpWindow& help) { testsupport::PressKey(help, Qt::Key_Return); }, true},
+        AgainCase{"AfterKeypadEnter", [](HelpWindow& help) { testsupport::PressKeypadEnter(help); }, true}),
     [](const ::testing::TestParamInfo<AgainCase>& row) { return std::string(row.param.name); });
 
 TEST_F(HelpWindowTest, AfterTheCloseBoxHelpBuildsANewWindowWithTheFullText) {

@@ -1,5 +1,3 @@
-#include "windows/MainWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,6 +17,7 @@
 #include "engine/Globals.h"
 #include "toolkit/Native.h"
 #include "windows/MainMenuBar.h"
+#include "windows/MainWindow.h"
 #include "windows/Startup.h"
 
 namespace {
@@ -250,8 +249,8 @@ TEST_F(MainWindowTest, ReturnAndKeypadEnterPressCrossOnlyWhileItIsEnabled) {
   // Wherever the focus is: the result list (after Paste), the parents' text,
   // an allele popup.
   for (const bool keypad : {false, true}) {
-    for (toolkit::Control* focus : std::initializer_list<toolkit::Control*>{
-             &Main().PupsListBox(), &Main().ParentsArea(), &Main().wtPopup(0)}) {
+    for (toolkit::Control* focus :
+         std::initializer_list<toolkit::Control*>{&Main().PupsListBox(), &Main().ParentsArea(), &Main().wtPopup(0)}) {
       SCOPED_TRACE(focus->Name() + (keypad ? ", keypad Enter" : ", Return"));
       focus->SetFocus();
       testsupport::ChooseRow(Main().wtPopup(1), 1 - Main().wtPopup(1).ListIndex());  // withdraws the result
@@ -277,9 +276,11 @@ TEST_F(MainWindowTest, HugeAndOddClipboardTextsLeaveTheWindowWorking) {
   };
   const Case cases[] = {
       {"a megabyte on one line", std::string(1 << 20, 'x'), {"Error\nEach parent should be on a separate line"}},
-      {"a megabyte entry", "G " + std::string(1 << 20, 'x') + "\rG a/b",
+      {"a megabyte entry",
+       "G " + std::string(1 << 20, 'x') + "\rG a/b",
        {"Error\nParent 1: G " + std::string(1 << 20, 'x') + "\nshould contain 1 space & 1 slash"}},
-      {"binary bytes", std::string("\x01\x02\x7f\r\x1b\t\x05", 7),
+      {"binary bytes",
+       std::string("\x01\x02\x7f\r\x1b\t\x05", 7),
        {"Error\nParent 1: \x01\x02\x7f\nshould contain 1 space & 1 slash"}},
   };
   for (const Case& c : cases) {
@@ -327,11 +328,10 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
     std::optional<std::string> shortcut;
   };
   const std::vector<Item> expected = {
-      {"FileMenu", "&File", ""},          {"About", "About Kestrane", ""},    {"FileQuit", "&Quit", "Cmd+Q"},
-      {"EditMenu", "&Edit", ""},          {"EditUndo", "&Undo", "Cmd+Z"},     {"EditSeparator1", "-", std::nullopt},
-      {"EditCut", "Cu&t", "Cmd+X"},       {"EditCopy", "&Copy", "Cmd+C"},     {"EditPaste", "&Paste", "Cmd+V"},
-      {"EditClear", "&Delete", ""},       {"EditSeparator2", "-", std::nullopt},
-      {"EditSelectAll", "Select &All", "Cmd+A"},
+      {"FileMenu", "&File", ""},    {"About", "About Kestrane", ""},       {"FileQuit", "&Quit", "Cmd+Q"},
+      {"EditMenu", "&Edit", ""},    {"EditUndo", "&Undo", "Cmd+Z"},        {"EditSeparator1", "-", std::nullopt},
+      {"EditCut", "Cu&t", "Cmd+X"}, {"EditCopy", "&Copy", "Cmd+C"},        {"EditPaste", "&Paste", "Cmd+V"},
+      {"EditClear", "&Delete", ""}, {"EditSeparator2", "-", std::nullopt}, {"EditSelectAll", "Select &All", "Cmd+A"},
   };
   std::vector<Item> actual;
   const toolkit::MenuBar& bar = *Main().MenuBar();

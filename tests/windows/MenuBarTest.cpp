@@ -75,25 +75,25 @@ TEST_P(QuitShortcutTest, CtrlQQuitsWithStatus0) {
   EXPECT_EQ(status, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, QuitShortcutTest,
-    ::testing::Values(WindowCase{"Main", []() -> toolkit::Window& { return MainWindow::Instance(); }},
-                      WindowCase{"Editor",
-                                 []() -> toolkit::Window& {
-                                   Click(MainWindow::Instance().EditButton());
-                                   return EditWindow::Instance();
-                                 }},
-                      WindowCase{"Help",
-                                 []() -> toolkit::Window& {
-                                   Click(MainWindow::Instance().HelpButton());
-                                   return HelpWindow::Instance();
-                                 }},
-                      WindowCase{"About",
-                                 []() -> toolkit::Window& {
-                                   MainWindow::Instance().About_Action();
-                                   return AboutWindow::Instance();
-                                 }}),
-    [](const ::testing::TestParamInfo<WindowCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Windows, QuitShortcutTest,
+                         ::testing::Values(WindowCase{"Main",
+                                                      []() -> toolkit::Window& { return MainWindow::Instance(); }},
+                                           WindowCase{"Editor",
+                                                      []() -> toolkit::Window& {
+                                                        Click(MainWindow::Instance().EditButton());
+                                                        return EditWindow::Instance();
+                                                      }},
+                                           WindowCase{"Help",
+                                                      []() -> toolkit::Window& {
+                                                        Click(MainWindow::Instance().HelpButton());
+                                                        return HelpWindow::Instance();
+                                                      }},
+                                           WindowCase{"About",
+                                                      []() -> toolkit::Window& {
+                                                        MainWindow::Instance().About_Action();
+                                                        return AboutWindow::Instance();
+                                                      }}),
+                         [](const ::testing::TestParamInfo<WindowCase>& row) { return std::string(row.param.name); });
 
 TEST_F(MenuBarTest, AboutShowsTheAboutWindowWhileTheEditorIsActive) {
   const EditWindow& editor = OpenEditor();

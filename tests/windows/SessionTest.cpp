@@ -97,9 +97,13 @@ class TextMaker {
   const std::vector<std::string> kAlleles = {"w", "flox", "a", "b", "A", "0", "+", "-", "x1", "Y"};
   const std::vector<std::string> kLineEndings = {"\r", "\n", "\r\n"};
   const std::vector<std::string> kSeparators = {" ", "  ", "/", "\t", "\r", "\n"};
-  const std::vector<std::string> kClassicFaults = {
-      "", "Gene1 a/b", "a x/y\tb x/y\tc x/y\td x/y\te x/y\ra x/y", "Gene1 a/b\tGene1 c/d\rGene1 a/b\tGene1 c/d",
-      "Gene1 a/b\r\nGene1 a/b\r\n", std::string(3000, ' ') + "\r\t\t", "\x01\x02\r\x7f"};
+  const std::vector<std::string> kClassicFaults = {"",
+                                                   "Gene1 a/b",
+                                                   "a x/y\tb x/y\tc x/y\td x/y\te x/y\ra x/y",
+                                                   "Gene1 a/b\tGene1 c/d\rGene1 a/b\tGene1 c/d",
+                                                   "Gene1 a/b\r\nGene1 a/b\r\n",
+                                                   std::string(3000, ' ') + "\r\t\t",
+                                                   "\x01\x02\r\x7f"};
   const std::vector<std::string> kTypedFaults = {" ", "Gene1", "Gene1 a b", "Gene1 /b", "gene1 a/b", "x y/z/w"};
   std::mt19937 random_;
 };
@@ -257,7 +261,8 @@ class SessionTest : public StartedAppTest, public ::testing::WithParamInterface<
     const toolkit::Listbox& list = Main().PupsListBox();
     std::string text;
     for (int row = 0; row < list.RowCount(); ++row) {
-      for (int column = 0; column < 4 && !list.Cell(row, column).empty(); ++column) text += list.Cell(row, column) + "\t";
+      for (int column = 0; column < 4 && !list.Cell(row, column).empty(); ++column)
+        text += list.Cell(row, column) + "\t";
       text += "  " + list.Cell(row, 4) + toolkit::EndOfLine();
     }
     return text;
