@@ -168,7 +168,8 @@ class Bench {
     // The user brings the editor to the front and clicks into the field (the
     // offscreen platform activates a window shown again only when asked).
     QWidget* field = toolkit::NativeWidget(editor.Field(0));
-    QApplication::setActiveWindow(field->window());
+    field->window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(field->window())) std::printf("note: the editor never became active\n");
     QTest::mouseClick(field, Qt::LeftButton);
     RunEventLoop(1000);
     if (!field->hasFocus()) std::printf("note: the field has no keyboard focus\n");

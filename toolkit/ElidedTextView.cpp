@@ -286,9 +286,7 @@ void ElidedTextView::RevealMore(std::size_t later) {
 void ElidedTextView::ShowLater(std::function<void()> show) {
   const bool queued = static_cast<bool>(pendingShow_);
   pendingShow_ = std::move(show);
-  if (!queued)
-    QMetaObject::invokeMethod(
-        this, [this] { ShowPending(); }, Qt::QueuedConnection);
+  if (!queued) QMetaObject::invokeMethod(this, [this] { ShowPending(); }, Qt::QueuedConnection);
 }
 
 void ElidedTextView::ShowPending() {

@@ -36,7 +36,7 @@ QuitSignals::QuitSignals(std::function<void()> quit) {
     quit();
   });
 
-  struct sigaction action {};
+  struct sigaction action{};
   action.sa_handler = WriteToSignalPipe;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;

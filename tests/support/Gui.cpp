@@ -58,6 +58,14 @@ void ProcessEvents() {
   QApplication::processEvents();
 }
 
+bool Activate(const toolkit::Window& window) {
+  QWidget* frame = toolkit::NativeWindow(window);
+  frame->activateWindow();
+  const bool active = QTest::qWaitForWindowActive(frame);
+  ProcessEvents();
+  return active;
+}
+
 std::string AccessibleText(const toolkit::Control& control) {
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(toolkit::NativeWidget(control));
   if (QAccessibleTextInterface* text = accessible->textInterface()) {

@@ -30,6 +30,9 @@ void ChooseRow(const toolkit::Control& popup, int row);
 void ResizeContent(const toolkit::Window& window, int width, int height);
 // Lets queued events (deferred deletions, activation) run.
 void ProcessEvents();
+// Makes the window the active one, as a click into it would, and returns once
+// it is; false when it never became active.
+bool Activate(const toolkit::Window& window);
 
 // What a screen reader reads of the control: its accessible text.
 std::string AccessibleText(const toolkit::Control& control);

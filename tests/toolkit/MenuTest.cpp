@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <memory>
@@ -38,8 +37,7 @@ TEST_F(MenuTest, MenuItemsRunTheWindowsHandlerOrTheirOwnCommand) {
   auto& field = window.ControlAs<TextField>("Field", 0);
   field.SetText("select me");
   field.SetFocus();
-  QApplication::setActiveWindow(NativeWindow(window));
-  testsupport::ProcessEvents();
+  ASSERT_TRUE(testsupport::Activate(window));
 
   auto* native = NativeWindow(window)->findChild<QMenu*>("Menu");
   ASSERT_NE(native, nullptr);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <map>
@@ -68,10 +67,7 @@ class EditWindowTest : public StartedAppTest {
   }
   // The window system moves the activation to another window, as a click
   // into it would.
-  static void Activate(const toolkit::Window& window) {
-    QApplication::setActiveWindow(toolkit::NativeWindow(window));
-    ProcessEvents();
-  }
+  static void Activate(const toolkit::Window& window) { ASSERT_TRUE(testsupport::Activate(window)); }
 };
 
 TEST_F(EditWindowTest, EditOpensOneFixedSizeEditorWithItsControls) {
