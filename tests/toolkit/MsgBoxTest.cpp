@@ -4,41 +4,26 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <string>
 
+#include "MessageBoxes.h"
 #include "toolkit/MsgBox.h"
 
 namespace {
 
 using namespace toolkit;
+using testsupport::OkButton;
 
-// Runs `look` on the message box once it is up; if the box is still up a
-// second later, closes it with OK and says so.
+// Shows a message box with `text` and runs `look` on it once it is up and
+// active; returns whether `look` closed it.
 bool WithMsgBox(const std::string& text, const std::function<void(QDialog&)>& look) {
-  bool closedByLook = true;
-  QTimer::singleShot(50, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    look(*box);
-  });
-  QTimer::singleShot(1000, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    closedByLook = false;
-    box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-  });
-  MsgBox(text);
-  return closedByLook;
+  return testsupport::WithMessageBox([&text] { MsgBox(text); }, look);
 }
-
-QPushButton& Ok(QDialog& box) { return *box.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok); }
 
 TEST(MsgBoxTest, AHugeTextNeverMakesTheBoxLargerThanTheScreen) {
   const std::string text = "Error\nParent 1: " + std::string(1 << 20, 'x') + "\nshould contain 1 space & 1 slash";
@@ -47,9 +32,9 @@ TEST(MsgBoxTest, AHugeTextNeverMakesTheBoxLargerThanTheScreen) {
   std::string shownText;
   WithMsgBox(text, [&](QDialog& box) {
     boxGeometry = box.frameGeometry();
-    okGeometry = QRect(Ok(box).mapTo(&box, QPoint(0, 0)), Ok(box).size());
-    shownText = box.property(kMsgBoxTextProperty).toString().toStdString();
-    Ok(box).click();
+    okGeometry = QRect(OkButton(box).mapTo(&box, QPoint(0, 0)), OkButton(box).size());
+    shownText = testsupport::MessageText(box);
+    OkButton(box).click();
   });
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_LE(boxGeometry.width(), screen.width());
@@ -74,7 +59,7 @@ TEST(MsgBoxTest, ALongLineIsDrawnCutAndReadWhole) {
     view->selectAll();
     view->copy();
     copied = QApplication::clipboard()->text().toStdString();
-    Ok(box).click();
+    OkButton(box).click();
   });
   const std::string shownLine = "Parent 1: " + entry.substr(0, 4000 - 10) + "\xE2\x80\xA6";
   EXPECT_EQ(drawn, "Error\n" + shownLine + "\nshould contain 1 space & 1 slash");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QTest>
-#include <QTimer>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -232,11 +232,13 @@ TEST_F(EditWindowTest, AFaultyEntryIsReportedAfterTheEditorHasHidden) {
   PressEdit();
   Fill({{1, ""}, {5, "Gene2 a-b"}});
   bool editorShownAtTheMessage = true;
-  const auto messages = AnswerMessageBoxes([&] {
-    QTimer::singleShot(0, [&] { editorShownAtTheMessage = Editor().Visible(); });
-    Click(Editor().OK_Button());
-  });
-  EXPECT_EQ(messages, std::vector<std::string>{"Error\nParent 1, Gene 2 missing"});
+  std::string message;
+  testsupport::WithMessageBox([] { Click(Editor().OK_Button()); },
+                              [&](QDialog& box) {
+                                editorShownAtTheMessage = Editor().Visible();
+                                message = testsupport::MessageText(box);
+                              });
+  EXPECT_EQ(message, "Error\nParent 1, Gene 2 missing");
   EXPECT_FALSE(editorShownAtTheMessage);
   EXPECT_FALSE(Editor().Visible());
   EXPECT_EQ(Main().ParentsArea().Text(), "Gene1 w/flox\t\rGene1 w/w\tGene2 a-b");

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
-#include <QWidget>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -168,14 +166,9 @@ TEST_F(MainWindowTest, TheFocusMovesToTheResultListOnceTheTextHasTwoLines) {
 // No window and no message box shows the executable's name.
 TEST_F(MainWindowTest, MessageBoxesAreTitledWithTheApplicationsName) {
   std::string title;
-  QTimer::singleShot(0, [&title] {
-    QWidget* box = QApplication::activeModalWidget();
-    ASSERT_NE(box, nullptr);
-    title = box->windowTitle().toStdString();
-    box->close();
-  });
   SetClipboardText("Gene1 a/b");
-  Click(Main().PasteButton());
+  testsupport::WithMessageBox([] { Click(Main().PasteButton()); },
+                              [&title](QDialog& box) { title = box.windowTitle().toStdString(); });
   EXPECT_EQ(title, "Kestrane");
 }
 
