@@ -54,10 +54,26 @@ TEST_F(HelpWindowTest, HelpOpensAWindowWithTheHelpText) {
   EXPECT_EQ(help.Height(), 400);
   EXPECT_EQ(help.HelpArea().Text(), AsShown(kHelpText));
 
-  // The user cannot change it.
-  testsupport::Type(help.HelpArea(), "x");
-  testsupport::PressKey(help.HelpArea(), Qt::Key_Backspace);
-  EXPECT_EQ(help.HelpArea().Text(), AsShown(kHelpText));
+  // The user cannot change it: not by typing, deleting or pasting, wherever
+  // the cursor stands.
+  testsupport::SetClipboardText("pasted");
+  const struct {
+    const char* name;
+    std::function<void(const toolkit::Control&)> edit;
+  } edits[] = {
+      {"typing", [](const toolkit::Control& area) { testsupport::Type(area, "x"); }},
+      {"Backspace", [](const toolkit::Control& area) { testsupport::PressKey(area, Qt::Key_Backspace); }},
+      {"Delete", [](const toolkit::Control& area) { testsupport::PressKey(area, Qt::Key_Delete); }},
+      {"Ctrl+V", [](const toolkit::Control& area) { testsupport::PressKey(area, Qt::Key_V, Qt::ControlModifier); }},
+  };
+  for (const Qt::Key place : {Qt::Key_Home, Qt::Key_End}) {
+    for (const auto& edit : edits) {
+      SCOPED_TRACE(std::string(edit.name) + (place == Qt::Key_Home ? " at the start" : " at the end"));
+      testsupport::PressKey(help.HelpArea(), place, Qt::ControlModifier);
+      edit.edit(help.HelpArea());
+      EXPECT_EQ(help.HelpArea().Text(), AsShown(kHelpText));
+    }
+  }
 }
 
 struct AgainCase {
