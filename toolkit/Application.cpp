@@ -95,9 +95,9 @@ void Application::Release(Window& window) {
   closing_.push_back(std::move(found->window));
   windows_.erase(found);
   // The window is still inside its own close event: destroy it afterwards.
-  QTimer::singleShot(0, QApplication::instance(), [this] {
-    if (running == this) closing_.clear();
-  });
+  QTimer::singleShot(0, QApplication::instance(), Guarded([this] {
+                       if (running == this) closing_.clear();
+                     }));
 }
 
 void Application::ReleaseWindows() {

@@ -10,8 +10,22 @@
 namespace toolkit {
 namespace {
 
-void ReportUnhandled(const std::string& what) {
-  MsgBox("Unhandled exception" + EndOfLine() + what + EndOfLine() + "The application will now end.");
+// Tells the user, then ends the application. The message box runs an event
+// loop of its own, in which a fault that repeats at every paint or resize
+// would raise report after report: while one is up, a further fault only ends
+// the application. Nothing here may throw in turn, as it is the last stop
+// before Qt.
+void ReportUnhandled(const char* what) noexcept {
+  static bool reporting = false;
+  if (!reporting) {
+    reporting = true;
+    try {
+      MsgBox("Unhandled exception" + EndOfLine() + what + EndOfLine() + "The application will now end.");
+    } catch (...) {
+      // Too short of memory even to say so: ending is all that is left.
+    }
+    reporting = false;
+  }
   if (Application::Exists()) Application::Current().Quit(kUnhandledExceptionStatus);
 }
 
@@ -33,6 +47,12 @@ void RunHandler(const std::function<void()>& handler) {
     handler();
     return true;
   });
+}
+
+EventFilter::EventFilter(QObject* target) : QObject(target) { target->installEventFilter(this); }
+
+bool EventFilter::eventFilter(QObject* watched, QEvent* event) {
+  return RunAnsweringHandler([&] { return Filter(watched, event); });
 }
 
 }  // namespace toolkit

@@ -5,11 +5,9 @@
 
 namespace toolkit {
 
-MouseRelay::MouseRelay(QWidget* target, Handlers handlers) : QObject(target), handlers_(std::move(handlers)) {
-  target->installEventFilter(this);
-}
+MouseRelay::MouseRelay(QWidget* target, Handlers handlers) : EventFilter(target), handlers_(std::move(handlers)) {}
 
-bool MouseRelay::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool MouseRelay::Filter(QObject* /*watched*/, QEvent* event) {
   switch (event->type()) {
     case QEvent::Enter:
       if (handlers_.enter) handlers_.enter();

@@ -5,15 +5,16 @@
 // from the widgets behind, and only then does the release raise MouseUp.
 // Internal to the toolkit.
 
-#include <QObject>
 #include <cstdint>
 #include <functional>
+
+#include "toolkit/Dispatch.h"
 
 class QWidget;
 
 namespace toolkit {
 
-class MouseRelay : public QObject {
+class MouseRelay : public EventFilter {
  public:
   struct Handlers {
     std::function<void()> enter;
@@ -24,7 +25,8 @@ class MouseRelay : public QObject {
   // Watches `target`, which owns the relay.
   MouseRelay(QWidget* target, Handlers handlers);
 
-  bool eventFilter(QObject* watched, QEvent* event) override;
+ protected:
+  bool Filter(QObject* watched, QEvent* event) override;
 
  private:
   Handlers handlers_;

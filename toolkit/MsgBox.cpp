@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "toolkit/Dispatch.h"
 #include "toolkit/ElidedTextView.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
@@ -52,12 +53,12 @@ QSize AvailableScreen() {
 
 // Return and Enter press OK wherever the focus is in the box; the text, once
 // clicked into, would otherwise take them.
-class EnterPressesButton : public QObject {
+class EnterPressesButton : public EventFilter {
  public:
-  explicit EnterPressesButton(QPushButton* button) : QObject(button), button_(button) {}
+  EnterPressesButton(QWidget* target, QPushButton* button) : EventFilter(target), button_(button) {}
 
  protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+  bool Filter(QObject* /*watched*/, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* press = static_cast<QKeyEvent*>(event);
     const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
@@ -111,7 +112,7 @@ void MsgBox(const std::string& text) {
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
   ok->setDefault(true);
-  shown->installEventFilter(new EnterPressesButton(ok));
+  new EnterPressesButton(shown, ok);
 
   auto* layout = new QVBoxLayout(&box);
   layout->addWidget(shown);

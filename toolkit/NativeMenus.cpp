@@ -58,7 +58,7 @@ QAction* AddItem(QMenu& menu, const MenuItem& item, Window& window, Qt::Shortcut
     action->setMenuRole(QAction::AboutRole);
   else
     action->setMenuRole(QAction::NoRole);
-  QObject::connect(action, &QAction::triggered, action, [&item, &window] { Choose(item, window); });
+  QObject::connect(action, &QAction::triggered, action, Guarded([&item, &window] { Choose(item, window); }));
   return action;
 }
 
@@ -84,7 +84,7 @@ QMenuBar* BuildNativeMenuBar(const MenuBar& model, Window& window, bool applicat
     menu->menuAction()->setObjectName(ToQt(menuItem.Name()));
 
     for (std::size_t i = 0; i < menuItem.Count(); ++i) AddItem(*menu, menuItem.Item(i), window, context);
-    const auto updateEnabled = [menu, &model, &window] { UpdateEnabled(*menu, model, window); };
+    const auto updateEnabled = Guarded([menu, &model, &window] { UpdateEnabled(*menu, model, window); });
     // Enabled afresh whenever the menu opens or the focus moves, so that the
     // shortcuts of commands that cannot act stay quiet.
     QObject::connect(menu, &QMenu::aboutToShow, menu, updateEnabled);

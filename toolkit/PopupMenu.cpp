@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QStandardItemModel>
 
+#include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ShortenedText.h"
 #include "toolkit/Text.h"
@@ -81,7 +82,7 @@ QComboBox* NewCombo() {
 PopupMenu::PopupMenu(std::int32_t index) : PopupMenu(NewCombo(), index) {}
 
 PopupMenu::PopupMenu(QComboBox* combo, std::int32_t index) : Control(combo, index), combo_(combo) {
-  QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] { Raise(ControlEvent::Change); });
+  QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, Guarded([this] { Raise(ControlEvent::Change); }));
 }
 
 void PopupMenu::DeleteAllRows() { combo_->clear(); }

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
 
 namespace toolkit {
@@ -9,7 +10,7 @@ namespace toolkit {
 PushButton::PushButton(std::int32_t index) : PushButton(new QPushButton, index) {}
 
 PushButton::PushButton(QPushButton* button, std::int32_t index) : Control(button, index), button_(button) {
-  QObject::connect(button_, &QPushButton::clicked, button_, [this] { Raise(ControlEvent::Action); });
+  QObject::connect(button_, &QPushButton::clicked, button_, Guarded([this] { Raise(ControlEvent::Action); }));
 }
 
 std::string PushButton::Caption() const { return FromQt(button_->text()); }

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "toolkit/Dispatch.h"
+
 namespace toolkit {
 namespace {
 
@@ -29,12 +31,13 @@ QuitSignals::QuitSignals(std::function<void()> quit) {
   }
   signalPipe = pipe_[1];
   notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
-  QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this, quit = std::move(quit)] {
-    char bytes[16];
-    while (read(pipe_[0], bytes, sizeof bytes) > 0) {
-    }
-    quit();
-  });
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                   Guarded([this, quit = std::move(quit)] {
+                     char bytes[16];
+                     while (read(pipe_[0], bytes, sizeof bytes) > 0) {
+                     }
+                     quit();
+                   }));
 
   struct sigaction action{};
   action.sa_handler = WriteToSignalPipe;

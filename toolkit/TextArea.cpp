@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "toolkit/Dispatch.h"
 #include "toolkit/ElidedTextView.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ScrollArea.h"
@@ -40,9 +41,9 @@ TextArea::TextArea(ElidedTextView* edit, std::int32_t index) : Control(edit, ind
   edit_->setTabChangesFocus(true);
   // Only the user's typing into an editable area changes its text; a
   // read-only one changes only what it draws.
-  QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
-    if (!showing_ && !edit_->isReadOnly()) TakeTypedText();
-  });
+  QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, Guarded([this] {
+                     if (!showing_ && !edit_->isReadOnly()) TakeTypedText();
+                   }));
 }
 
 void TextArea::SetText(std::string text) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "toolkit/Dispatch.h"
 #include "toolkit/EditCommands.h"
 #include "toolkit/LongTextLineEdit.h"
 #include "toolkit/QtText.h"
@@ -45,11 +46,12 @@ class OneLine : public QValidator {
 
 // The field's paste key goes the toolkit's way: one read of the clipboard,
 // and a read that gives no text changes nothing.
-class PasteKey : public QObject {
+class PasteKey : public EventFilter {
  public:
-  using QObject::QObject;
+  using EventFilter::EventFilter;
 
-  bool eventFilter(QObject* watched, QEvent* event) override {
+ protected:
+  bool Filter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
       return false;
     }
@@ -67,7 +69,7 @@ TextField::TextField(std::int32_t index) : TextField(new LongTextLineEdit, index
 TextField::TextField(QLineEdit* edit, std::int32_t index) : Control(edit, index), edit_(edit) {
   edit_->setMaxLength(std::numeric_limits<int>::max());
   edit_->setValidator(new OneLine(edit_));
-  edit_->installEventFilter(new PasteKey(edit_));
+  new PasteKey(edit_);
 }
 
 std::string TextField::Text() const { return FromQt(edit_->text()); }

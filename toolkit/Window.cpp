@@ -247,8 +247,10 @@ bool Window::PressButton(PushButton* button) {
 }
 
 void Window::CloseRequested() {
-  RunHandler([this] { Event_Close(); });
-  if (Application::Exists()) Application::Current().Release(*this);
+  RunHandler([this] {
+    Event_Close();
+    if (Application::Exists()) Application::Current().Release(*this);
+  });
 }
 
 void Window::LayOutControls() {
