@@ -1,13 +1,12 @@
 #include "toolkit/Listbox.h"
 
+#include <QAbstractItemDelegate>
 #include <QEvent>
-#include <QFontMetricsF>
 #include <QHash>
 #include <QHeaderView>
-#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTreeWidget>
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -15,6 +14,7 @@
 #include <string_view>
 
 #include "toolkit/ColumnLayout.h"
+#include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ScrollArea.h"
 #include "toolkit/ShortenedText.h"
@@ -27,13 +27,13 @@ constexpr double kPointsBelowGeneralFont = 1;
 
 // Calls back whenever the watched object receives an event of one of the
 // given types.
-class EventWatcher : public QObject {
+class EventWatcher : public EventFilter {
  public:
   EventWatcher(QObject* target, std::initializer_list<QEvent::Type> types, std::function<void()> seen)
-      : QObject(target), types_(types), seen_(std::move(seen)) {
-    target->installEventFilter(this);
-  }
-  bool eventFilter(QObject*, QEvent* event) override {
+      : EventFilter(target), types_(types), seen_(std::move(seen)) {}
+
+ protected:
+  bool Filter(QObject*, QEvent* event) override {
     if (std::find(types_.begin(), types_.end(), event->type()) != types_.end()) seen_();
     return false;
   }
@@ -80,37 +80,34 @@ class Listbox::Row : public QTreeWidgetItem {
   std::map<int, std::string> wholeTexts_;
 };
 
-// The pixels a cell's displayed text needs to be shown whole: its width in
-// the list's font, plus the margin the style keeps on either side of an
-// item's text (QCommonStyle elides an item's text when the text is wider than
-// its cell less PM_FocusFrameHMargin + 1 at each end). A result list repeats
-// the same few texts in hundreds of rows, so each is measured once, until the
-// rows are deleted or the font or the style changes.
-class Listbox::TextNeeds {
+// The list's view. It tells the pixels a cell needs to show its text whole
+// as its own item delegate measures them, the style's margins around an
+// item's text included. A result list repeats the same few texts in hundreds
+// of rows, so each is measured once, until the rows are deleted or the font
+// or the style changes.
+class Listbox::View : public QTreeWidget {
  public:
-  explicit TextNeeds(const QWidget& view) : view_(view) {}
-
-  std::int32_t Of(const QString& text) {
+  std::int32_t TextNeed(QTreeWidgetItem& item, int column) {
+    const QString text = item.text(column);
     if (text.isEmpty()) return 0;
     const auto known = needs_.constFind(text);
     if (known != needs_.cend()) return *known;
-    const int margin = view_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view_) + 1;
-    const double width = QFontMetricsF(view_.font()).horizontalAdvance(text);
-    const auto need = static_cast<std::int32_t>(std::ceil(width)) + 2 * margin;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QModelIndex index = indexFromItem(&item, column);
+    const auto need = static_cast<std::int32_t>(itemDelegateForIndex(index)->sizeHint(option, index).width());
     needs_.insert(text, need);
     return need;
   }
-  void Forget() { needs_.clear(); }
+  void ForgetTextNeeds() { needs_.clear(); }
 
  private:
-  const QWidget& view_;
   QHash<QString, std::int32_t> needs_;
 };
 
-Listbox::Listbox(std::int32_t index) : Listbox(new QTreeWidget, index) {}
+Listbox::Listbox(std::int32_t index) : Listbox(new View, index) {}
 
-Listbox::Listbox(QTreeWidget* tree, std::int32_t index)
-    : Control(tree, index), tree_(tree), textNeeds_(std::make_unique<TextNeeds>(*tree)) {
+Listbox::Listbox(View* tree, std::int32_t index) : Control(tree, index), tree_(tree) {
   tree_->setRootIsDecorated(false);
   tree_->setUniformRowHeights(true);
   tree_->setSortingEnabled(false);
@@ -129,15 +126,18 @@ Listbox::Listbox(QTreeWidget* tree, std::int32_t index)
   new EventWatcher(tree_, {QEvent::FontChange, QEvent::StyleChange}, [this] { RemeasureCells(); });
 }
 
-Listbox::~Listbox() = default;
-
 double Listbox::DefaultTextSize() const { return Control::DefaultTextSize() - kPointsBelowGeneralFont; }
 
 std::int32_t Listbox::ColumnCount() const { return static_cast<std::int32_t>(tree_->columnCount()); }
 
+// The list keeps a need per column before the view learns the new count:
+// a view with a heading row resizes as its columns change, and lays the
+// columns out while it does.
 void Listbox::SetColumnCount(std::int32_t count) {
-  tree_->setColumnCount(std::max(count, 0));
-  headerTypes_.resize(static_cast<std::size_t>(std::max(count, 0)), 0);
+  const auto columns = static_cast<std::size_t>(std::max(count, 0));
+  cellNeeds_.assign(columns, 0);
+  headerTypes_.resize(columns, 0);
+  tree_->setColumnCount(static_cast<int>(columns));
   for (std::int32_t column = 0; column < count; ++column) HeadingRow().SetText(column, "");
   RemeasureCells();
 }
@@ -163,12 +163,12 @@ void Listbox::LayOutColumns() {
 }
 
 void Listbox::RemeasureCells() {
-  textNeeds_->Forget();
+  tree_->ForgetTextNeeds();
   cellNeeds_.assign(static_cast<std::size_t>(ColumnCount()), 0);
   for (int row = 0; row < tree_->topLevelItemCount(); ++row) {
-    const QTreeWidgetItem& item = *tree_->topLevelItem(row);
+    QTreeWidgetItem& item = *tree_->topLevelItem(row);
     for (std::size_t column = 0; column < cellNeeds_.size(); ++column) {
-      const std::int32_t need = textNeeds_->Of(item.text(static_cast<int>(column)));
+      const std::int32_t need = tree_->TextNeed(item, static_cast<int>(column));
       cellNeeds_[column] = std::max(cellNeeds_[column], need);
     }
   }
@@ -203,7 +203,7 @@ void Listbox::SetHeaderType(std::int32_t column, std::int32_t type) {
 void Listbox::DeleteAllRows() {
   tree_->clear();
   lastIndex_ = -1;
-  textNeeds_->Forget();
+  tree_->ForgetTextNeeds();
   std::fill(cellNeeds_.begin(), cellNeeds_.end(), 0);
   LayOutColumns();
 }
@@ -234,7 +234,7 @@ std::string Listbox::Cell(std::int32_t row, std::int32_t column) const { return 
 void Listbox::SetCell(std::int32_t row, std::int32_t column, const std::string& text) {
   Row& item = RowAt(row, column);
   item.SetText(column, text);
-  const std::int32_t need = textNeeds_->Of(item.text(column));
+  const std::int32_t need = tree_->TextNeed(item, column);
   std::int32_t& widest = cellNeeds_[static_cast<std::size_t>(column)];
   if (need <= widest) return;
   widest = need;

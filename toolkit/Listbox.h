@@ -24,19 +24,15 @@
 // paint would stop the window for seconds. Cell, Heading and assistive
 // technology get the text whole.
 
-#include <memory>
 #include <vector>
 
 #include "toolkit/Control.h"
-
-class QTreeWidget;
 
 namespace toolkit {
 
 class Listbox : public Control {
  public:
   explicit Listbox(std::int32_t index = -1);
-  ~Listbox() override;
 
   std::int32_t ColumnCount() const;
   void SetColumnCount(std::int32_t count);
@@ -69,9 +65,9 @@ class Listbox : public Control {
 
  private:
   class Row;
-  class TextNeeds;
+  class View;
 
-  Listbox(QTreeWidget* tree, std::int32_t index);
+  Listbox(View* tree, std::int32_t index);
   void LayOutColumns();
   // Measures every cell again, after the font or the style changed.
   void RemeasureCells();
@@ -79,8 +75,7 @@ class Listbox : public Control {
   // The row holding that cell; throws std::out_of_range when there is none.
   Row& RowAt(std::int32_t row, std::int32_t column) const;
 
-  QTreeWidget* tree_;
-  std::unique_ptr<TextNeeds> textNeeds_;
+  View* tree_;
   std::string columnWidths_;
   // Per column, the pixels its widest cell text needs to be shown whole.
   std::vector<std::int32_t> cellNeeds_;

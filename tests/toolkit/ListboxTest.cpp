@@ -13,6 +13,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/ColumnLayout.h"
 #include "toolkit/Listbox.h"
+#include "toolkit/Native.h"
 #include "toolkit/Window.h"
 
 namespace {
@@ -133,6 +134,32 @@ TEST_F(ListboxTest, AHugeTextIsShortenedOnScreenOnly) {
 
   EXPECT_EQ(CutCells(list, 1, 1), "");
   EXPECT_LE(list.ColumnWidth(0) + list.ColumnWidth(1), VisibleWidth(list));
+}
+
+// A shown list with its heading row can change its number of columns: the
+// view resizes at once, and the columns are laid out for the new count.
+TEST_F(ListboxTest, TheColumnCountChangesOnAShownListWithHeadings) {
+  ListWindow& window = ListWindow::Instance();
+  Listbox& list = window.List();
+  list.SetHasHeading(true);
+  list.SetColumnCount(2);
+  list.SetColumnWidths("50%,50%");
+  ResizeContent(window, 600, 200);
+  ASSERT_TRUE(NativeWindow(window)->isVisible());
+  for (const std::int32_t count : {5, 1, 3}) {
+    SCOPED_TRACE(count);
+    list.DeleteAllRows();
+    list.SetColumnCount(count);
+    testsupport::ProcessEvents();
+    EXPECT_EQ(list.ColumnCount(), count);
+    list.AddRow();
+    list.SetCell(list.LastIndex(), count - 1, "last");
+    list.SetHeading(count - 1, "heading");
+    EXPECT_EQ(list.Cell(list.LastIndex(), count - 1), "last");
+    EXPECT_EQ(list.Heading(count - 1), "heading");
+    EXPECT_EQ(CutCells(list), "");
+  }
+  EXPECT_FALSE(Application::Current().QuitRequested());
 }
 
 std::string Widths(const std::vector<double>& widths) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTest>
 #include <QTreeView>
@@ -24,9 +23,9 @@ namespace {
 
 using testsupport::Click;
 using testsupport::CutCells;
+using testsupport::DrawnText;
 using testsupport::ResizeContent;
 using testsupport::ScrollBarShown;
-using testsupport::TextRoom;
 using testsupport::ViewOf;
 using toolkit::Listbox;
 
@@ -127,15 +126,13 @@ TEST_F(ResultListTest, AGenotypeTooLongToFitKeepsItsAlleles) {
       "Tyrosinase c/C\tMelanocortin1 e/E\tAgoutiSignal a/A\tBrownTyrp1 b/B\r"
       "Tyrosinase c/C\tMelanocortin1 e/E\tAgoutiSignal a/A\tBrownTyrp1 b/B");
   const QAbstractItemView& view = ViewOf(List());
-  const QFontMetrics metrics(view.font());
   std::string lost;
   for (std::int32_t column = 0; column < 4; ++column) {
-    const int room = TextRoom(view, List().ColumnWidth(column));
     for (std::int32_t row = 0; row < List().RowCount(); ++row) {
-      const QString text = QString::fromStdString(List().Cell(row, column));
-      const QString alleles = text.mid(text.lastIndexOf(' ') + 1);
-      const QString shown = metrics.elidedText(text, view.textElideMode(), room);
-      if (!shown.endsWith(alleles)) lost += (shown + " for " + text + "\n").toStdString();
+      const std::string text = List().Cell(row, column);
+      const std::string alleles = text.substr(text.rfind(' ') + 1);
+      const std::string shown = DrawnText(view, row, column, List().ColumnWidth(column));
+      if (!shown.ends_with(alleles)) lost += shown + " for " + text + "\n";
     }
   }
   EXPECT_EQ(lost, "");
