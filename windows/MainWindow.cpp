@@ -1,6 +1,7 @@
 #include "windows/MainWindow.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "engine/AlleleChoice.h"
 #include "engine/CrossResult.h"
@@ -327,7 +328,7 @@ void MainWindow::MixAlleles() {
 }
 
 void MainWindow::CalcResult() {
-  const engine::CrossResult result = engine::CalcResult(Parents(), Globals::geneCount, Mixers);
+  engine::CrossResult result = engine::CalcResult(Parents(), Globals::geneCount, Mixers);
 
   ShowPupCount(result.countText);
 
@@ -345,7 +346,7 @@ void MainWindow::CalcResult() {
   }
 
   Clipboard clipboard;
-  clipboard.SetText(result.clipboardText);
+  clipboard.SetTextAndTable(result.clipboardText, engine::ResultTable(std::move(result.rows)));
   clipboard.Close();
 }
 
