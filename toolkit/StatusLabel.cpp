@@ -10,9 +10,9 @@ namespace {
 class StatusQLabel : public QLabel {};
 
 // Assistive technology sees the label as a notification, which screen readers
-// speak as it appears (they leave a label's own changes unread unless it has
-// the focus, which a label never takes). Orca 43 and later do so, over Qt 6.4
-// as over 6.8. It is called by its text unless it has a name of its own.
+// such as Orca speak as it appears; a label's own changes they leave unread
+// unless it has the focus, which a label never takes. It is called by its
+// text unless it has a name of its own.
 class StatusAccessible : public QAccessibleWidget {
  public:
   explicit StatusAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
