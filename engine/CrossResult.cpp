@@ -92,4 +92,16 @@ CrossResult CalcResult(const breederPair& parents, std::int32_t geneCount, const
   return result;
 }
 
+toolkit::SpreadsheetTable ResultTable(std::vector<ResultRow> rows) {
+  toolkit::SpreadsheetTable table;
+  table.reserve(rows.size());
+  for (ResultRow& row : rows) {
+    toolkit::TableRow& cells = table.emplace_back();
+    cells.reserve(row.genotypes.size() + 1);
+    for (std::string& genotype : row.genotypes) cells.emplace_back(std::move(genotype));
+    cells.emplace_back(row.probability);
+  }
+  return table;
+}
+
 }  // namespace engine

@@ -13,6 +13,7 @@
 
 #include "engine/AlleleMixer.h"
 #include "engine/Genotype.h"
+#include "toolkit/SpreadsheetTable.h"
 
 namespace engine {
 
@@ -42,5 +43,10 @@ struct CrossResult {
 // Throws std::invalid_argument unless 1 <= geneCount <= 4, there are at least
 // that many genes and mixers, and every mixer holds 1 to 4 pups.
 CrossResult CalcResult(const breederPair& parents, std::int32_t geneCount, const std::vector<AlleleMixer>& mixers);
+
+// The rows as the same table as the clipboard text, for spreadsheets: each
+// genotype a text, then the probability as a number. The rows' texts are moved
+// into it, not copied (an allele can be megabytes).
+toolkit::SpreadsheetTable ResultTable(std::vector<ResultRow> rows);
 
 }  // namespace engine

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QIcon>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -17,6 +19,14 @@ namespace {
 
 Application* running = nullptr;
 
+// One picture per size, so that the window manager need not scale one.
+QIcon ApplicationIcon(const QString& applicationId) {
+  QIcon icon;
+  const QDir pictures(QStringLiteral(":/icons/") + applicationId);
+  for (const QString& picture : pictures.entryList(QDir::Files)) icon.addFile(pictures.filePath(picture));
+  return icon;
+}
+
 }  // namespace
 
 Runtime::Runtime(int& argc, char** argv) {
@@ -28,7 +38,7 @@ Runtime::Runtime(int& argc, char** argv) {
 
 Runtime::~Runtime() = default;
 
-Application::Application(const std::string& name) {
+Application::Application(const std::string& name, const std::string& applicationId) {
   if (running != nullptr) throw std::logic_error("an application is running already");
   if (QApplication::instance() == nullptr) throw std::logic_error("the toolkit's run-time is not initialised");
   running = this;
@@ -36,6 +46,8 @@ Application::Application(const std::string& name) {
   // name is not set as Qt's display name, which Qt on X11 appends to every
   // window's title ("Help — Kestrane").
   QApplication::setApplicationName(ToQt(name));
+  QGuiApplication::setDesktopFileName(ToQt(applicationId));
+  QApplication::setWindowIcon(ApplicationIcon(ToQt(applicationId)));
   urlOpener_ = [](const std::string& url) { QDesktopServices::openUrl(QUrl(ToQt(url))); };
 }
 

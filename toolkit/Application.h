@@ -34,8 +34,10 @@ class Application {
  public:
   // Registers itself as the running application; there is one at a time.
   // Its name is what the desktop calls it, and the title of its message
-  // boxes.
-  explicit Application(const std::string& name);
+  // boxes. Its id (reverse DNS, "org.example.app") names its desktop entry,
+  // by which desktops group its windows; every window shows its icon, the
+  // pictures compiled in under the resource folder icons/<id>/.
+  Application(const std::string& name, const std::string& applicationId);
   virtual ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QStringList>
 #include <utility>
 
 #include "toolkit/QtText.h"
@@ -21,6 +22,35 @@ bool& MayHoldTextState() {
   (void)watching;
   return mayHoldText;
 }
+
+// The formats in which Gnumeric and LibreOffice take a table on paste before
+// they look for text. Neither is text/html: offered that too, LibreOffice
+// takes it and asks how to import it.
+const QString kGnumericFormat = QStringLiteral("application/x-gnumeric");
+const QString kHtmlFormat = QStringLiteral("application/x-openoffice-html-simple;windows_formatname=\"HTML Format\"");
+
+// The text, and the table in the spreadsheets' formats, each written when a
+// program asks for it: most crosses are never pasted into a spreadsheet, and
+// a table of long alleles can be hundreds of megabytes.
+class TextAndTable : public QMimeData {
+ public:
+  TextAndTable(const QString& text, SpreadsheetTable table) : table_(std::move(table)) { setText(text); }
+
+  QStringList formats() const override { return QMimeData::formats() + QStringList{kGnumericFormat, kHtmlFormat}; }
+  bool hasFormat(const QString& format) const override {
+    return format == kGnumericFormat || format == kHtmlFormat || QMimeData::hasFormat(format);
+  }
+
+ protected:
+  QVariant retrieveData(const QString& format, QMetaType type) const override {
+    if (format == kGnumericFormat) return QByteArray::fromStdString(GnumericClipboard(table_));
+    if (format == kHtmlFormat) return QByteArray::fromStdString(HtmlFormatClipboard(table_));
+    return QMimeData::retrieveData(format, type);
+  }
+
+ private:
+  SpreadsheetTable table_;
+};
 
 }  // namespace
 
@@ -50,6 +80,12 @@ std::string Clipboard::TakeText() {
 void Clipboard::SetText(const std::string& text) {
   MayHoldTextState();  // watching before the change it makes
   QApplication::clipboard()->setText(ToQt(text));
+  text_.reset();
+}
+
+void Clipboard::SetTextAndTable(const std::string& text, SpreadsheetTable table) {
+  MayHoldTextState();  // watching before the change it makes
+  QApplication::clipboard()->setMimeData(new TextAndTable(ToQt(text), std::move(table)));
   text_.reset();
 }
 

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "toolkit/SpreadsheetTable.h"
+
 namespace toolkit {
 
 class Clipboard {
@@ -24,6 +26,11 @@ class Clipboard {
   // object has read the clipboard and holds an empty text afterwards.
   std::string TakeText();
   void SetText(const std::string& text);
+  // Puts `text` on the clipboard, and with it `table` in the formats that
+  // spreadsheets paste in preference to text, so that they take its numbers
+  // as numbers in every locale; other programs see the text as SetText puts
+  // it there. The table is written out only when a program asks for it.
+  void SetTextAndTable(const std::string& text, SpreadsheetTable table);
   // The system clipboard needs no closing; kept so that callers can say when
   // they are done with it.
   void Close() {}

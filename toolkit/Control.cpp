@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/Dispatch.h"
+#include "toolkit/QtText.h"
 
 namespace toolkit {
 
@@ -30,6 +31,12 @@ void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 // The control holds the keyboard focus of its window, which it takes over
 // whenever that window is the active one.
 bool Control::HasFocus() const { return widget_->window()->focusWidget() == widget_; }
+
+void Control::SetAccessibleName(const std::string& name) { widget_->setAccessibleName(ToQt(name)); }
+
+void Control::SetAccessibleDescription(const std::string& description) {
+  widget_->setAccessibleDescription(ToQt(description));
+}
 
 double Control::TextSize() const { return widget_->font().pointSizeF(); }
 
@@ -57,6 +64,7 @@ void Control::SetProperties(const ControlSpec& spec) {
   font.setUnderline(spec.underline);
   widget_->setFont(font);
   if (!spec.tabStop) widget_->setFocusPolicy(Qt::NoFocus);
+  if (!spec.accessibleName.empty()) SetAccessibleName(spec.accessibleName);
   SetEnabled(spec.enabled);
   SetVisible(spec.visible);
 }

@@ -85,6 +85,9 @@ struct ControlSpec {
   Anchors lock{};
   std::int32_t tabIndex = 0;
   std::string text{};  // a button's or label's caption, a text control's text
+  // What screen readers call the control; unset, a control with a caption is
+  // called by its caption.
+  std::string accessibleName{};
 
   // Set on their own, before the properties below.
   std::int32_t textUnit = 0;         // no effect here
@@ -139,6 +142,11 @@ class Control {
   void SetVisible(bool visible);
   void SetFocus();
   bool HasFocus() const;
+
+  // What screen readers call the control, and what they say of it after its
+  // name, kind and value.
+  void SetAccessibleName(const std::string& name);
+  void SetAccessibleDescription(const std::string& description);
 
   std::int32_t TextUnit() const { return textUnit_; }
   void SetTextUnit(std::int32_t unit) { textUnit_ = unit; }

@@ -14,7 +14,7 @@ class Label : public Control {
   explicit Label(std::int32_t index = -1);
 
   std::string Text() const;
-  void SetText(const std::string& text);
+  virtual void SetText(const std::string& text);
   Color TextColor() const { return textColor_; }
   void SetTextColor(Color color);
   toolkit::MouseCursor MouseCursor() const { return cursor_; }
@@ -24,9 +24,10 @@ class Label : public Control {
 
   void SetProperties(const ControlSpec& spec) override;
 
- private:
+ protected:
   Label(QLabel* label, std::int32_t index);
 
+ private:
   QLabel* label_;
   Color textColor_ = kBlack;
   toolkit::MouseCursor cursor_ = MouseCursor::Standard;

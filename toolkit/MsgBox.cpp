@@ -81,6 +81,9 @@ void MsgBox(const std::string& text) {
   QDialog box(QApplication::activeWindow());
   box.setObjectName(kMsgBoxObjectName);
   box.setProperty(kMsgBoxTextProperty, ToQt(text));
+  // Screen readers announce an alert with its description when it appears;
+  // the text view alone would be read only once the user turns to it.
+  box.setAccessibleDescription(message);
   box.setWindowTitle(QApplication::applicationDisplayName());
 
   // A line quoting a pasted entry can be megabytes long: only its beginning

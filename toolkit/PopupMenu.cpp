@@ -24,16 +24,27 @@ class WholeTextCombo : public QComboBox {};
 
 QString WholeText(const QComboBox& combo, int row) { return combo.itemData(row, kWholeTextRole).toString(); }
 
-// What a screen reader says for the popup is its selected row's whole text;
-// Qt's own would read the shortened display text. The popup's list is its
-// one child, as in Qt's own.
-class PopupAccessible : public QAccessibleWidget {
+// What a screen reader says for the popup's value is its selected row's whole
+// text; Qt's own would read the shortened display text. It calls the popup by
+// its accessible name, or without one by that text, as Qt's own popups are
+// called on Linux. The popup's list is its one child, as in Qt's own.
+//
+// The value is also the popup's read-only text, without caret or selection:
+// Orca reads a popup's value from its text or from the row its list reports
+// selected, and Qt 6.4's list reports none.
+class PopupAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit PopupAccessible(WholeTextCombo* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
 
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Name || kind == QAccessible::Value) {
-      const QString whole = WholeText(Combo(), Combo().currentIndex());
+    const bool named = !widget()->accessibleName().isEmpty();
+    if (kind == QAccessible::Value || (kind == QAccessible::Name && !named)) {
+      const QString whole = Value();
       if (!whole.isEmpty()) return whole;
     }
     return QAccessibleWidget::text(kind);
@@ -61,8 +72,27 @@ class PopupAccessible : public QAccessibleWidget {
     }
   }
 
+  QString text(int start, int end) const override { return Value().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Value().size()); }
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int /*position*/) override {}
+  void selection(int /*index*/, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int /*start*/, int /*end*/) override {}
+  void removeSelection(int /*index*/) override {}
+  void setSelection(int /*index*/, int /*start*/, int /*end*/) override {}
+  QRect characterRect(int /*offset*/) const override { return {}; }
+  int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+  void scrollToSubstring(int /*start*/, int /*end*/) override {}
+  QString attributes(int /*offset*/, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
  private:
   QComboBox& Combo() const { return static_cast<QComboBox&>(*widget()); }
+  QString Value() const { return WholeText(Combo(), Combo().currentIndex()); }
 };
 
 QAccessibleInterface* PopupAccessibleFor(const QString& key, QObject* object) {

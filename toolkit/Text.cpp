@@ -9,9 +9,8 @@ namespace {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
 
-// Bytes taken by the character that starts at `pos`: the length of a valid
-// UTF-8 sequence (no overlong forms, no surrogates, nothing above U+10FFFF),
-// or 1 for a byte that does not begin one.
+}  // namespace
+
 std::size_t CharLength(std::string_view text, std::size_t pos) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
   const std::size_t left = text.size() - pos;
@@ -41,6 +40,8 @@ std::size_t CharLength(std::string_view text, std::size_t pos) {
   }
   return length;
 }
+
+namespace {
 
 std::int32_t Saturate(std::size_t count) {
   constexpr auto kMax = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());

@@ -8,6 +8,7 @@
 // Separators and search texts are expected to be valid UTF-8; matching is then
 // byte-exact and case-sensitive, like every text equality in the program.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ std::string Right(std::string_view text, std::int32_t count);
 
 // The number of characters of `text`.
 std::int32_t Len(std::string_view text);
+
+// The bytes taken by the character that starts at byte `pos` of `text`: the
+// length of a valid UTF-8 sequence (no overlong forms, no surrogates, nothing
+// above U+10FFFF), or 1 for a byte that does not begin one.
+std::size_t CharLength(std::string_view text, std::size_t pos);
 
 // Decimal digits of an integer; for a double, the shortest decimal text that
 // reads back as the same double ("1", "0.5", "0.00390625").

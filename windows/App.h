@@ -7,5 +7,5 @@
 
 class App : public toolkit::Application {
  public:
-  App() : toolkit::Application("Kestrane") {}
+  App() : toolkit::Application("Kestrane", "org.example.kestrane") {}
 };

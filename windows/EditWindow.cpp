@@ -73,7 +73,8 @@ ControlSpec FieldRow(std::int32_t index, std::int32_t left, std::int32_t width) 
           .index = index,
           .bounds = {left, index < kMaxGenes ? 43 : 77, width, 22},
           .lock = kLeftTop,
-          .tabIndex = index};
+          .tabIndex = index,
+          .accessibleName = "Parent " + Str(index / kMaxGenes + 1) + ", gene " + Str(index % kMaxGenes + 1)};
 }
 
 const std::vector<ControlSpec> kControls = {

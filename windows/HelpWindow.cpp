@@ -41,6 +41,7 @@ const std::vector<ControlSpec> kControls = {
      .bounds = {20, 14, 396, 340},
      .lock = kAllEdges,
      .tabIndex = 0,
+     .accessibleName = "Help",
      .textUnit = 0,
      .lineSpacing = 1.0,
      .readOnly = true,

@@ -1,6 +1,7 @@
 #include "windows/MainWindow.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "engine/AlleleChoice.h"
 #include "engine/CrossResult.h"
@@ -9,6 +10,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/StatusLabel.h"
+#include "toolkit/Text.h"
 #include "windows/AboutWindow.h"
 #include "windows/EditWindow.h"
 #include "windows/HelpWindow.h"
@@ -46,6 +49,10 @@ const WindowSettings kSettings = {
     .macProcID = 0,
 };
 
+// What screen readers call a popup until it offers a gene's alleles; then it
+// is called by the gene's name.
+std::string PopupName(std::int32_t index) { return "Gene " + Str(index + 1); }
+
 ControlSpec PopupRow(std::int32_t index, std::int32_t left) {
   return {.create = Make<MainWindow::wtPopupControl>,
           .name = "wtPopup",
@@ -53,6 +60,7 @@ ControlSpec PopupRow(std::int32_t index, std::int32_t left) {
           .bounds = {left, 94, 80, 20},
           .lock = kLeftTop,
           .tabIndex = 14 + index,
+          .accessibleName = PopupName(index),
           .events = {OnChange(&MainWindow::wtPopup_Change)}};
 }
 
@@ -62,6 +70,7 @@ const std::vector<ControlSpec> kControls = {
      .bounds = {20, 43, 356, 43},
      .lock = kLeftTopRight,
      .tabIndex = 0,
+     .accessibleName = "Parents",
      .textUnit = 2,
      .lineSpacing = 1.0,
      .readOnly = true,
@@ -138,7 +147,7 @@ const std::vector<ControlSpec> kControls = {
      .tabIndex = 18,
      .text = "Options",
      .enabled = false},
-    {.create = Make<Label>,
+    {.create = Make<StatusLabel>,
      .name = "PupCountLabel",
      .bounds = {61, 148, 201, 20},
      .lock = kLeftTop,
@@ -150,6 +159,7 @@ const std::vector<ControlSpec> kControls = {
      .bounds = {20, 169, 356, 251},
      .lock = kAllEdges,
      .tabIndex = 20,
+     .accessibleName = "Pups",
      .border = true,
      .scrollbarVertical = true,
      .scrollbarHorizontal = false,
@@ -216,7 +226,7 @@ void MainWindow::CrossButton_Action(PushButton& /*button*/) { MixAlleles(); }
 // back with the next Cross.
 void MainWindow::wtPopup_Change(PopupMenu& /*popup*/) {
   ResetResultList();
-  PupCountLabel().SetVisible(false);
+  HidePupCount();
 }
 
 void MainWindow::PupsListBox_Open(Listbox& list) {
@@ -283,10 +293,11 @@ void MainWindow::Initialize() {
   for (std::int32_t i = 0; i < engine::kMaxGenes; ++i) {
     wtPopup(i).DeleteAllRows();
     wtPopup(i).SetEnabled(false);
+    wtPopup(i).SetAccessibleName(PopupName(i));
   }
   WildTypeLabel().SetVisible(false);
   CrossButton().SetEnabled(false);
-  PupCountLabel().SetVisible(false);
+  HidePupCount();
 }
 
 std::vector<std::string> MainWindow::CalcPopup(const std::vector<std::string>& alleles) const {
@@ -302,6 +313,7 @@ void MainWindow::SetPopups() {
     wtPopup(i).AddRows(CalcPopup(alleles));
     wtPopup(i).SetListIndex(0);
     wtPopup(i).SetEnabled(true);
+    wtPopup(i).SetAccessibleName(locus.name);
   }
   WildTypeLabel().SetVisible(true);
   CrossButton().SetEnabled(true);
@@ -316,10 +328,9 @@ void MainWindow::MixAlleles() {
 }
 
 void MainWindow::CalcResult() {
-  const engine::CrossResult result = engine::CalcResult(Parents(), Globals::geneCount, Mixers);
+  engine::CrossResult result = engine::CalcResult(Parents(), Globals::geneCount, Mixers);
 
-  PupCountLabel().SetText(result.countText);
-  PupCountLabel().SetVisible(true);
+  ShowPupCount(result.countText);
 
   Listbox& list = PupsListBox();
   list.DeleteAllRows();
@@ -335,7 +346,7 @@ void MainWindow::CalcResult() {
   }
 
   Clipboard clipboard;
-  clipboard.SetText(result.clipboardText);
+  clipboard.SetTextAndTable(result.clipboardText, engine::ResultTable(std::move(result.rows)));
   clipboard.Close();
 }
 
@@ -343,6 +354,19 @@ void MainWindow::ParseNewInput() {
   ResetResultList();
   Initialize();
   ParseInput();
+}
+
+// The count label announces the count to screen readers as it shows it, and
+// describes the list to them, which is what it counts.
+void MainWindow::ShowPupCount(const std::string& countText) {
+  PupCountLabel().SetText(countText);
+  PupCountLabel().SetVisible(true);
+  PupsListBox().SetAccessibleDescription(countText);
+}
+
+void MainWindow::HidePupCount() {
+  PupCountLabel().SetVisible(false);
+  PupsListBox().SetAccessibleDescription("");
 }
 
 void MainWindow::ResetResultList() {

@@ -104,5 +104,9 @@ class MainWindow : public toolkit::Window {
   void ResetResultList();
 
  private:
+  // The count of the result shown, and its withdrawal.
+  void ShowPupCount(const std::string& countText);
+  void HidePupCount();
+
   toolkit::MenuItem& MenuItemNamed(const std::string& name) const;
 };

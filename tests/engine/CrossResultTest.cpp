@@ -66,6 +66,22 @@ Gene1 w/flox | Gene2 b/b | 0.125
   EXPECT_EQ(result.headings, headings);
 }
 
+// The table for spreadsheets holds the rows of the clipboard text: each
+// genotype a text, the probability a number.
+TEST(CrossResultTest, ResultTableHoldsTheClipboardRowsWithNumbers) {
+  const CrossResult result =
+      ResultOf(Make({{"Gene1", "w", "flox", "w", "w", "w"}, {"Gene2", "a", "b", "a", "b", "b"}}));
+  const toolkit::SpreadsheetTable expected = {
+      {std::string("Gene1 w/w"), std::string("Gene2 a/a"), 0.125},
+      {std::string("Gene1 w/w"), std::string("Gene2 b/a"), 0.25},
+      {std::string("Gene1 w/w"), std::string("Gene2 b/b"), 0.125},
+      {std::string("Gene1 w/flox"), std::string("Gene2 a/a"), 0.125},
+      {std::string("Gene1 w/flox"), std::string("Gene2 b/a"), 0.25},
+      {std::string("Gene1 w/flox"), std::string("Gene2 b/b"), 0.125},
+  };
+  EXPECT_EQ(engine::ResultTable(result.rows), expected);
+}
+
 TEST(CrossResultTest, SingleGenotypeHasOneRow) {
   const CrossResult result = ResultOf(Make({{"Gene1", "a", "a", "a", "a", "a"}}));
   EXPECT_EQ(result.countText, "1 possible genotypes");

@@ -53,7 +53,7 @@ TEST(DispatchTest, AnExceptionLeavingAToolkitCallbackIsReportedAndEndsTheApplica
   };
   for (const auto& row : cases) {
     SCOPED_TRACE(row.name);
-    Application app("Thrower");
+    Application app("Thrower", "org.example.thrower");
     QObject target;
     std::vector<std::string> messages;
     EXPECT_NO_THROW(messages = testsupport::AnswerMessageBoxes([&] { row.provoke(target); }));

@@ -43,7 +43,7 @@ class ListWindow : public Window {
 class ListboxTest : public ::testing::Test {
  protected:
   void TearDown() override { testsupport::ProcessEvents(); }
-  Application app_{"Lists"};
+  Application app_{"Lists", "org.example.lists"};
 };
 
 TEST_F(ListboxTest, ColumnsSharePercentOfTheVisibleWidth) {

@@ -141,7 +141,7 @@ class ProbeWindow : public Window {
 class ProbeWindowTest : public ::testing::Test {
  protected:
   void TearDown() override { testsupport::ProcessEvents(); }
-  Application app_{"Probe"};
+  Application app_{"Probe", "org.example.probe"};
 };
 
 }  // namespace toolkit

@@ -70,7 +70,7 @@ class TextAreaTest : public ::testing::Test {
   // The text the widget draws, with its line ends as line feeds.
   static std::string Drawn(const TextArea& area) { return Widget(area).toPlainText().toStdString(); }
 
-  Application app_{"Texts"};
+  Application app_{"Texts", "org.example.texts"};
 };
 
 TEST_F(TextAreaTest, ATextReplacedBeforeTheEventLoopRunsIsNeverDrawn) {
