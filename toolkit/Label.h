@@ -2,6 +2,13 @@
 
 // A static text. It raises MouseEnter when the pointer enters it, and
 // MouseDown and MouseUp for a click it accepts.
+//
+// Its text colour is a table colour, chosen for a light window: black stands
+// for the palette's text colour and blue (0, 0, 255) for its link colour,
+// which are those very colours in Qt's light palette. Whatever it stands for
+// is drawn readable on the window's background under any palette: a colour
+// with too little contrast is blended towards the palette's text colour just
+// far enough to read. The label follows palette changes as they come.
 
 #include "toolkit/Control.h"
 
@@ -15,6 +22,7 @@ class Label : public Control {
 
   std::string Text() const;
   void SetText(const std::string& text);
+  // The colour as the program set it, whatever it is drawn in.
   Color TextColor() const { return textColor_; }
   void SetTextColor(Color color);
   toolkit::MouseCursor MouseCursor() const { return cursor_; }
@@ -25,7 +33,11 @@ class Label : public Control {
   void SetProperties(const ControlSpec& spec) override;
 
  private:
+  class PaletteWatch;
+
   Label(QLabel* label, std::int32_t index);
+  // Draws the text colour for the palette of the area the label stands on.
+  void ApplyTextColor();
 
   QLabel* label_;
   Color textColor_ = kBlack;
