@@ -1,14 +1,19 @@
 #include "toolkit/Window.h"
 
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "toolkit/Application.h"
 #include "toolkit/Dispatch.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Menu.h"
 #include "toolkit/MouseRelay.h"
 #include "toolkit/Native.h"
@@ -27,9 +32,12 @@ class Window::Frame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override {
-    // A window without a close button cannot be closed from outside either.
+    // A window without a close button is not closed from outside either: the
+    // window manager's close request (which it offers for every window) asks
+    // it to go away as Escape does, by its cancel button, if it has one.
     if (!owner_.settings_.closeButton) {
       event->ignore();
+      owner_.PressButton(owner_.cancelButton_);
       return;
     }
     event->accept();
@@ -37,11 +45,10 @@ class Window::Frame : public QMainWindow {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool escape = event->key() == Qt::Key_Escape;
-    // The keypad's Enter comes with the keypad modifier; it acts as Return.
-    const bool unmodified = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if ((enter || escape) && unmodified && owner_.PressButton(enter ? owner_.defaultButton_ : owner_.cancelButton_)) {
+    PushButton* button = nullptr;
+    if (IsEnterPress(*event)) button = owner_.defaultButton_;
+    if (IsEscapePress(*event)) button = owner_.cancelButton_;
+    if (owner_.PressButton(button)) {
       event->accept();
       return;
     }
@@ -174,8 +181,25 @@ void Window::SetProperties(const WindowSettings& settings) {
   frame_->resize(frame_->sizeHint());
 }
 
+namespace {
+
+// Alt with a letter is a chord for a menu's access key, which no control
+// types, also in a window without a menu bar.
+class AccessKeyChords : public EventFilter {
+ public:
+  using EventFilter::EventFilter;
+
+ protected:
+  bool Filter(QObject* /*watched*/, QEvent* event) override {
+    return event->type() == QEvent::KeyPress && IsAccessKeyChord(*static_cast<QKeyEvent*>(event));
+  }
+};
+
+}  // namespace
+
 void Window::AddControl(std::unique_ptr<Control> control, const std::string& name) {
   control->AttachTo(*this, name, *content_);
+  new AccessKeyChords(NativeWidget(*control));
   controls_.push_back(std::move(control));
 }
 

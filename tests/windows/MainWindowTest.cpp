@@ -14,6 +14,7 @@
 #include "StartedApp.h"
 #include "engine/Globals.h"
 #include "toolkit/Native.h"
+#include "windows/HelpWindow.h"
 #include "windows/MainMenuBar.h"
 #include "windows/MainWindow.h"
 #include "windows/Startup.h"
@@ -257,6 +258,20 @@ TEST_F(MainWindowTest, ReturnAndKeypadEnterPressCrossOnlyWhileItIsEnabled) {
       EXPECT_EQ(Main().PupsListBox().RowCount(), 6);
     }
   }
+}
+
+// Return on a focused button presses that button, not the default one: on
+// Help it opens Help and leaves the result and the clipboard alone.
+TEST_F(MainWindowTest, ReturnOnAFocusedButtonPressesThatButton) {
+  Paste(kTwoGenes);
+  SetClipboardText("the user's own text");
+  Main().HelpButton().SetFocus();
+  testsupport::PressKey(Main(), Qt::Key_Return);
+  const auto* help = dynamic_cast<HelpWindow*>(app_->GetImplicitWindow(HelpWindow::kClassName));
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->Visible());
+  EXPECT_EQ(Main().PupsListBox().RowCount(), 0);
+  EXPECT_EQ(ClipboardText(), "the user's own text");
 }
 
 TEST_F(MainWindowTest, HugeAndOddClipboardTextsLeaveTheWindowWorking) {
