@@ -150,9 +150,10 @@ class Control {
   virtual void SetTextMetrics(const ControlSpec& spec);
   // The values of the control's table row, handed over in one step.
   virtual void SetProperties(const ControlSpec& spec);
-  // Follows its window's resize by dx, dy from the window's design size: it
-  // keeps its distance to the edges it is locked to, so locked to both sides
-  // it grows with the window and to the far side only it moves with it.
+  // Follows its window's resize by dx, dy pixels from the window's table size
+  // at the window's layout scale: it keeps its distance to the edges it is
+  // locked to, so locked to both sides it grows with the window and to the
+  // far side only it moves with it.
   void FollowResize(std::int32_t dx, std::int32_t dy);
 
  protected:

@@ -23,6 +23,20 @@
 #include "toolkit/Text.h"
 
 namespace toolkit {
+namespace {
+
+// The design font's size in pixels: 9 points at 96 dots per inch.
+constexpr double kDesignFontPixels = 12.0;
+
+// The font's size as asked for, not as rounded to whole pixels for the
+// match, so that each point size has a scale of its own.
+double LayoutScaleFor(const QWidget& widget) {
+  const QFont font = widget.font();
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+  return points * widget.logicalDpiY() / 72.0 / kDesignFontPixels;
+}
+
+}  // namespace
 
 // The top-level widget: it carries the menu bar above the content area and
 // reports closing, activation and the keys no control took.
@@ -70,12 +84,20 @@ class Window::Content : public QWidget {
  public:
   explicit Content(Window& owner) : owner_(owner) {}
 
-  QSize sizeHint() const override { return {owner_.settings_.width, owner_.settings_.height}; }
+  QSize sizeHint() const override {
+    return {owner_.ToPixels(owner_.settings_.width), owner_.ToPixels(owner_.settings_.height)};
+  }
 
  protected:
   void resizeEvent(QResizeEvent* event) override {
     QWidget::resizeEvent(event);
     owner_.LayOutControls();
+  }
+
+  // The desktop's font changed, or the program changed the application's.
+  void changeEvent(QEvent* event) override {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) owner_.FontChanged();
   }
 
  private:
@@ -140,6 +162,17 @@ std::int32_t Window::Width() const { return content_->width(); }
 
 std::int32_t Window::Height() const { return content_->height(); }
 
+std::int32_t Window::ToPixels(std::int32_t units) const {
+  // Beyond what a widget can be, a limit stays a limit.
+  return static_cast<std::int32_t>(std::min(std::round(units * scale_), double{QWIDGETSIZE_MAX}));
+}
+
+Rect Window::ToPixels(const Rect& units) const {
+  const std::int32_t left = ToPixels(units.left);
+  const std::int32_t top = ToPixels(units.top);
+  return {left, top, ToPixels(units.left + units.width) - left, ToPixels(units.top + units.height) - top};
+}
+
 void Window::SetMenuBar(toolkit::MenuBar* menuBar) {
   menuBar_ = menuBar;
   if (menuBar_ == nullptr) {
@@ -164,12 +197,6 @@ void Window::SetProperties(const WindowSettings& settings) {
   }
   frame_->setWindowFlags(flags);
 
-  if (settings.resizeable) {
-    content_->setMinimumSize(settings.minWidth, settings.minHeight);
-    content_->setMaximumSize(settings.maxWidth, settings.maxHeight);
-  } else {
-    content_->setFixedSize(settings.width, settings.height);
-  }
   content_->setAutoFillBackground(settings.hasBackColor);
   if (settings.hasBackColor) {
     QPalette palette = content_->palette();
@@ -178,6 +205,7 @@ void Window::SetProperties(const WindowSettings& settings) {
     content_->setPalette(palette);
   }
   if (QWidget* bar = frame_->menuWidget()) bar->setVisible(settings.menuBarVisible);
+  ApplyLayoutScale();
   frame_->resize(frame_->sizeHint());
 }
 
@@ -277,9 +305,39 @@ void Window::CloseRequested() {
   });
 }
 
+void Window::ApplyLayoutScale() {
+  scale_ = LayoutScaleFor(*content_);
+  if (settings_.resizeable) {
+    content_->setMinimumSize(ToPixels(settings_.minWidth), ToPixels(settings_.minHeight));
+    content_->setMaximumSize(ToPixels(settings_.maxWidth), ToPixels(settings_.maxHeight));
+  } else {
+    content_->setFixedSize(ToPixels(settings_.width), ToPixels(settings_.height));
+  }
+}
+
+// The window takes its table's size at the new scale; a size the user gave
+// it was one for the old font.
+void Window::FontChanged() {
+  const double before = scale_;
+  ApplyLayoutScale();
+  if (scale_ == before) return;
+  LayOutControls();
+  // Once every widget has its new font: the menu bar's height is part of the
+  // frame's size. The frame's own limits follow the content's once its
+  // layout has taken them in; until then they would hold it at the old size.
+  QMetaObject::invokeMethod(
+      content_,
+      [this] {
+        content_->updateGeometry();
+        frame_->layout()->activate();
+        frame_->resize(frame_->sizeHint());
+      },
+      Qt::QueuedConnection);
+}
+
 void Window::LayOutControls() {
-  const std::int32_t dx = content_->width() - settings_.width;
-  const std::int32_t dy = content_->height() - settings_.height;
+  const std::int32_t dx = content_->width() - ToPixels(settings_.width);
+  const std::int32_t dy = content_->height() - ToPixels(settings_.height);
   for (const auto& control : controls_) control->FollowResize(dx, dy);
 }
 
