@@ -134,6 +134,7 @@ void Window::Constructor() {
 }
 
 void Window::Show() {
+  StayWithDefaultWindow();
   frame_->show();
   frame_->raise();
   frame_->activateWindow();
@@ -141,10 +142,23 @@ void Window::Show() {
 }
 
 void Window::BringToFront() {
+  StayWithDefaultWindow();
   frame_->setAttribute(Qt::WA_ShowWithoutActivating, true);
   frame_->show();
   frame_->setAttribute(Qt::WA_ShowWithoutActivating, false);
   frame_->raise();
+}
+
+// Every other window is transient for the application's default window: the
+// window manager places it over that window, keeps it in front of it and
+// gives it no taskbar entry of its own.
+void Window::StayWithDefaultWindow() {
+  const Window* main = Application::Exists() ? Application::Current().DefaultWindow() : nullptr;
+  if (main == nullptr || main == this) return;
+  // Both need their platform windows to name one the other's.
+  frame_->winId();
+  main->frame_->winId();
+  frame_->windowHandle()->setTransientParent(main->frame_->windowHandle());
 }
 
 void Window::Hide() {

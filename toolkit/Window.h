@@ -152,6 +152,7 @@ class Window {
   friend QWidget* NativeWindow(const Window& window);
   friend QWidget* NativeContent(const Window& window);
 
+  void StayWithDefaultWindow();
   void BecameActive(bool active);
   // Presses the default or the cancel button while it is enabled and shown;
   // false when there is none to press.
