@@ -149,12 +149,17 @@ void Window::BringToFront() {
   frame_->raise();
 }
 
+const Window* Window::WindowToStayWith() const {
+  const Window* main = Application::Exists() ? Application::Current().DefaultWindow() : nullptr;
+  return main != this ? main : nullptr;
+}
+
 // Every other window is transient for the application's default window: the
 // window manager places it over that window, keeps it in front of it and
 // gives it no taskbar entry of its own.
 void Window::StayWithDefaultWindow() {
-  const Window* main = Application::Exists() ? Application::Current().DefaultWindow() : nullptr;
-  if (main == nullptr || main == this) return;
+  const Window* main = WindowToStayWith();
+  if (main == nullptr) return;
   // Both need their platform windows to name one the other's.
   frame_->winId();
   main->frame_->winId();
@@ -201,7 +206,11 @@ void Window::SetProperties(const WindowSettings& settings) {
   settings_ = settings;
   frame_->setWindowTitle(ToQt(settings.title));
 
-  Qt::WindowFlags flags = settings.frame == 8 ? Qt::Dialog : Qt::Window;
+  // A window that stays with another is a dialog to the window system: on
+  // X11, Qt names the window it stays with (WM_TRANSIENT_FOR) only for
+  // dialogs. Its buttons are those its settings give, as for any window.
+  const bool dialog = settings.frame == 8 || WindowToStayWith() != nullptr;
+  Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (settings.frame != 8) {
     if (settings.closeButton) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;

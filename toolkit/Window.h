@@ -152,6 +152,9 @@ class Window {
   friend QWidget* NativeWindow(const Window& window);
   friend QWidget* NativeContent(const Window& window);
 
+  // The application's default window when this is another window, which
+  // stays with it; nullptr for the default window itself.
+  const Window* WindowToStayWith() const;
   void StayWithDefaultWindow();
   void BecameActive(bool active);
   // Presses the default or the cancel button while it is enabled and shown;

@@ -293,6 +293,8 @@ TEST_F(MainWindowTest, TheOtherWindowsStayWithTheMainWindow) {
     const toolkit::Window* window = app_->GetImplicitWindow(className);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(toolkit::NativeWindow(*window)->windowHandle()->transientParent(), main);
+    // On X11 Qt tells the window manager whom a window stays with only for a dialog.
+    EXPECT_EQ(toolkit::NativeWindow(*window)->windowHandle()->type(), Qt::Dialog);
   }
 }
 
