@@ -81,7 +81,7 @@ struct ControlSpec {
   std::unique_ptr<Control> (*create)(std::int32_t index) = nullptr;
   std::string name{};
   std::int32_t index = -1;  // -1: not a member of a control array
-  Rect bounds{};
+  Rect bounds{};            // in pixels of the design font, as the whole table
   Anchors lock{};
   std::int32_t tabIndex = 0;
   std::string text{};  // a button's or label's caption, a text control's text

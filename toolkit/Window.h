@@ -41,7 +41,8 @@ class PushButton;
 // liveResize (Qt always lays a window out as it is resized) and macProcID.
 struct WindowSettings {
   std::int32_t placement = 0;  // no effect here
-  std::int32_t width = 0;      // the content area, without a menu bar
+  std::int32_t width = 0;      // the content area, without a menu bar; sizes are
+                               // in pixels of the design font (see Window)
   std::int32_t height = 0;
   std::int32_t minWidth = 64;
   std::int32_t minHeight = 64;
