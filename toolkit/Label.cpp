@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include "toolkit/Contrast.h"
+#include "toolkit/Dispatch.h"
 #include "toolkit/MouseRelay.h"
 #include "toolkit/QtText.h"
 
@@ -37,11 +38,12 @@ QColor QtColor(Color color) { return {color.red, color.green, color.blue}; }
 // label changes (a new desktop theme), and when the label moves onto another
 // area. It watches the area rather than the label, whose own palette holds
 // the colour it is given.
-class Label::PaletteWatch : public QObject {
+class Label::PaletteWatch : public EventFilter {
  public:
-  explicit PaletteWatch(Label& owner) : QObject(owner.label_), owner_(owner) { owner.label_->installEventFilter(this); }
+  explicit PaletteWatch(Label& owner) : EventFilter(owner.label_), owner_(owner) {}
 
-  bool eventFilter(QObject* watched, QEvent* event) override {
+ protected:
+  bool Filter(QObject* watched, QEvent* event) override {
     if (watched == owner_.label_ && event->type() == QEvent::ParentChange) {
       if (area_ != nullptr) area_->removeEventFilter(this);
       area_ = owner_.label_->parentWidget();

@@ -348,14 +348,12 @@ void Window::FontChanged() {
   // Once every widget has its new font: the menu bar's height is part of the
   // frame's size. The frame's own limits follow the content's once its
   // layout has taken them in; until then they would hold it at the old size.
-  QMetaObject::invokeMethod(
-      content_,
-      [this] {
-        content_->updateGeometry();
-        frame_->layout()->activate();
-        frame_->resize(frame_->sizeHint());
-      },
-      Qt::QueuedConnection);
+  QMetaObject::invokeMethod(content_, Guarded([this] {
+                              content_->updateGeometry();
+                              frame_->layout()->activate();
+                              frame_->resize(frame_->sizeHint());
+                            }),
+                            Qt::QueuedConnection);
 }
 
 void Window::LayOutControls() {
