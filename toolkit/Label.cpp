@@ -65,13 +65,17 @@ Label::Label(std::int32_t index) : Label(new QLabel, index) {}
 Label::Label(QLabel* label, std::int32_t index) : Control(label, index), label_(label) {
   label_->setTextFormat(Qt::PlainText);
   label_->setFocusPolicy(Qt::NoFocus);
-  new PaletteWatch(*this);
+  paletteWatch_ = new PaletteWatch(*this);
   new MouseRelay(label_, {
                              [this] { Raise(ControlEvent::MouseEnter); },
                              [this](std::int32_t x, std::int32_t y) { return Raise(ControlEvent::MouseDown, x, y); },
                              [this](std::int32_t x, std::int32_t y) { Raise(ControlEvent::MouseUp, x, y); },
                          });
 }
+
+// The watch calls back into the label: it goes first, as the widget still
+// receives events while it is being destroyed.
+Label::~Label() { delete paletteWatch_; }
 
 std::string Label::Text() const { return FromQt(label_->text()); }
 

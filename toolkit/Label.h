@@ -19,6 +19,9 @@ namespace toolkit {
 class Label : public Control {
  public:
   explicit Label(std::int32_t index = -1);
+  ~Label() override;
+  Label(const Label&) = delete;
+  Label& operator=(const Label&) = delete;
 
   std::string Text() const;
   void SetText(const std::string& text);
@@ -40,6 +43,7 @@ class Label : public Control {
   void ApplyTextColor();
 
   QLabel* label_;
+  PaletteWatch* paletteWatch_ = nullptr;
   Color textColor_ = kBlack;
   toolkit::MouseCursor cursor_ = MouseCursor::Standard;
 };
