@@ -100,6 +100,8 @@ std::vector<Window*> Application::OpenWindows() const {
   return open;
 }
 
+Window* Application::DefaultWindow() const { return windows_.empty() ? nullptr : windows_.front().window.get(); }
+
 void Application::Release(Window& window) {
   const auto found =
       std::find_if(windows_.begin(), windows_.end(), [&](const Entry& entry) { return entry.window.get() == &window; });

@@ -68,6 +68,10 @@ class Application {
   // Takes ownership of a new window until it is closed.
   void Adopt(std::unique_ptr<Window> window, std::string className);
   std::vector<Window*> OpenWindows() const;
+  // The first window opened that is still open: the default window that
+  // start-up makes, with which every other window stays; nullptr when there
+  // is none.
+  Window* DefaultWindow() const;
   // Closing by the close box: the window leaves the registry at once and is
   // destroyed once the event that closed it has been handled.
   void Release(Window& window);

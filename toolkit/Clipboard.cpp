@@ -52,6 +52,10 @@ class TextAndTable : public QMimeData {
   SpreadsheetTable table_;
 };
 
+QClipboard::Mode ModeOf(Clipboard::Source source) {
+  return source == Clipboard::Source::Selection ? QClipboard::Selection : QClipboard::Clipboard;
+}
+
 }  // namespace
 
 bool Clipboard::TextAvailable() { return !Text().empty(); }
@@ -62,10 +66,10 @@ bool Clipboard::TextAvailable() { return !Text().empty(); }
 // tried. (QMimeData::hasText asks twice: for text and for addresses.)
 const std::string& Clipboard::Text() {
   if (!text_) {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const QMimeData* data = QApplication::clipboard()->mimeData(ModeOf(source_));
     const bool hasText = data != nullptr && data->formats().contains(QLatin1String("text/plain"));
     text_ = hasText ? FromQt(data->text()) : std::string();
-    MayHoldTextState() = !text_->empty();
+    if (source_ == Source::Clipboard) MayHoldTextState() = !text_->empty();
   }
   return *text_;
 }
@@ -79,7 +83,7 @@ std::string Clipboard::TakeText() {
 
 void Clipboard::SetText(const std::string& text) {
   MayHoldTextState();  // watching before the change it makes
-  QApplication::clipboard()->setText(ToQt(text));
+  QApplication::clipboard()->setText(ToQt(text), ModeOf(source_));
   text_.reset();
 }
 

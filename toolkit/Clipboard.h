@@ -17,6 +17,12 @@ namespace toolkit {
 
 class Clipboard {
  public:
+  // The clipboard, or the selection: where the window system has it (X11),
+  // the text last selected anywhere, which a middle click pastes.
+  enum class Source { Clipboard, Selection };
+
+  explicit Clipboard(Source source = Source::Clipboard) : source_(source) {}
+
   // Whether the clipboard holds a text that is not empty. A read that fails
   // (the owner refused, died or did not answer) gives no text either.
   bool TextAvailable();
@@ -38,11 +44,12 @@ class Clipboard {
   // Whether the clipboard may hold text, as far as is known without asking
   // its owner: for what must answer at once, such as enabling Paste while
   // the focus moves. It may once the clipboard has changed (or before
-  // anything is known); a read that found no text says it does not, until
-  // the next change.
+  // anything is known); a read of the clipboard that found no text says it
+  // does not, until the next change.
   static bool MayHoldText();
 
  private:
+  Source source_;
   std::optional<std::string> text_;
 };
 

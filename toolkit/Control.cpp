@@ -6,6 +6,7 @@
 
 #include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
+#include "toolkit/Window.h"
 
 namespace toolkit {
 
@@ -57,7 +58,7 @@ void Control::SetProperties(const ControlSpec& spec) {
   designBounds_ = spec.bounds;
   lock_ = spec.lock;
   tabIndex_ = spec.tabIndex;
-  widget_->setGeometry(spec.bounds.left, spec.bounds.top, spec.bounds.width, spec.bounds.height);
+  FollowResize(0, 0);
   QFont font = widget_->font();
   font.setBold(spec.bold);
   font.setItalic(spec.italic);
@@ -70,7 +71,7 @@ void Control::SetProperties(const ControlSpec& spec) {
 }
 
 void Control::FollowResize(std::int32_t dx, std::int32_t dy) {
-  Rect r = designBounds_;
+  Rect r = window_ != nullptr ? window_->ToPixels(designBounds_) : designBounds_;
   if (lock_.right && lock_.left) r.width += dx;
   if (lock_.right && !lock_.left) r.left += dx;
   if (lock_.bottom && lock_.top) r.height += dy;

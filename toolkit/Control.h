@@ -81,7 +81,7 @@ struct ControlSpec {
   std::unique_ptr<Control> (*create)(std::int32_t index) = nullptr;
   std::string name{};
   std::int32_t index = -1;  // -1: not a member of a control array
-  Rect bounds{};
+  Rect bounds{};            // in pixels of the design font, as the whole table
   Anchors lock{};
   std::int32_t tabIndex = 0;
   std::string text{};  // a button's or label's caption, a text control's text
@@ -158,9 +158,10 @@ class Control {
   virtual void SetTextMetrics(const ControlSpec& spec);
   // The values of the control's table row, handed over in one step.
   virtual void SetProperties(const ControlSpec& spec);
-  // Follows its window's resize by dx, dy from the window's design size: it
-  // keeps its distance to the edges it is locked to, so locked to both sides
-  // it grows with the window and to the far side only it moves with it.
+  // Follows its window's resize by dx, dy pixels from the window's table size
+  // at the window's layout scale: it keeps its distance to the edges it is
+  // locked to, so locked to both sides it grows with the window and to the
+  // far side only it moves with it.
   void FollowResize(std::int32_t dx, std::int32_t dy);
 
  protected:

@@ -1,6 +1,7 @@
 #pragma once
 
-// A push button with a caption. Its Action event runs when it is clicked, and
+// A push button with a caption. Its Action event runs when it is clicked,
+// when Return, Enter or Space is pressed while it has the keyboard focus, and
 // when its window's Return (default button) or Escape (cancel button) key
 // presses it.
 

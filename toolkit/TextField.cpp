@@ -8,6 +8,7 @@
 
 #include "toolkit/Dispatch.h"
 #include "toolkit/EditCommands.h"
+#include "toolkit/FieldMouseEditing.h"
 #include "toolkit/LongTextLineEdit.h"
 #include "toolkit/QtText.h"
 
@@ -70,6 +71,7 @@ TextField::TextField(QLineEdit* edit, std::int32_t index) : Control(edit, index)
   edit_->setMaxLength(std::numeric_limits<int>::max());
   edit_->setValidator(new OneLine(edit_));
   new PasteKey(edit_);
+  new FieldMouseEditing(edit_);
 }
 
 std::string TextField::Text() const { return FromQt(edit_->text()); }

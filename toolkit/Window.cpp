@@ -1,14 +1,19 @@
 #include "toolkit/Window.h"
 
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "toolkit/Application.h"
 #include "toolkit/Dispatch.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Menu.h"
 #include "toolkit/MouseRelay.h"
 #include "toolkit/Native.h"
@@ -18,6 +23,20 @@
 #include "toolkit/Text.h"
 
 namespace toolkit {
+namespace {
+
+// The design font's size in pixels: 9 points at 96 dots per inch.
+constexpr double kDesignFontPixels = 12.0;
+
+// The font's size as asked for, not as rounded to whole pixels for the
+// match, so that each point size has a scale of its own.
+double LayoutScaleFor(const QWidget& widget) {
+  const QFont font = widget.font();
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+  return points * widget.logicalDpiY() / 72.0 / kDesignFontPixels;
+}
+
+}  // namespace
 
 // The top-level widget: it carries the menu bar above the content area and
 // reports closing, activation and the keys no control took.
@@ -27,9 +46,12 @@ class Window::Frame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override {
-    // A window without a close button cannot be closed from outside either.
+    // A window without a close button is not closed from outside either: the
+    // window manager's close request (which it offers for every window) asks
+    // it to go away as Escape does, by its cancel button, if it has one.
     if (!owner_.settings_.closeButton) {
       event->ignore();
+      owner_.PressButton(owner_.cancelButton_);
       return;
     }
     event->accept();
@@ -37,11 +59,10 @@ class Window::Frame : public QMainWindow {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool escape = event->key() == Qt::Key_Escape;
-    // The keypad's Enter comes with the keypad modifier; it acts as Return.
-    const bool unmodified = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if ((enter || escape) && unmodified && owner_.PressButton(enter ? owner_.defaultButton_ : owner_.cancelButton_)) {
+    PushButton* button = nullptr;
+    if (IsEnterPress(*event)) button = owner_.defaultButton_;
+    if (IsEscapePress(*event)) button = owner_.cancelButton_;
+    if (owner_.PressButton(button)) {
       event->accept();
       return;
     }
@@ -63,12 +84,20 @@ class Window::Content : public QWidget {
  public:
   explicit Content(Window& owner) : owner_(owner) {}
 
-  QSize sizeHint() const override { return {owner_.settings_.width, owner_.settings_.height}; }
+  QSize sizeHint() const override {
+    return {owner_.ToPixels(owner_.settings_.width), owner_.ToPixels(owner_.settings_.height)};
+  }
 
  protected:
   void resizeEvent(QResizeEvent* event) override {
     QWidget::resizeEvent(event);
     owner_.LayOutControls();
+  }
+
+  // The desktop's font changed, or the program changed the application's.
+  void changeEvent(QEvent* event) override {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) owner_.FontChanged();
   }
 
  private:
@@ -105,6 +134,7 @@ void Window::Constructor() {
 }
 
 void Window::Show() {
+  StayWithDefaultWindow();
   frame_->show();
   frame_->raise();
   frame_->activateWindow();
@@ -112,10 +142,28 @@ void Window::Show() {
 }
 
 void Window::BringToFront() {
+  StayWithDefaultWindow();
   frame_->setAttribute(Qt::WA_ShowWithoutActivating, true);
   frame_->show();
   frame_->setAttribute(Qt::WA_ShowWithoutActivating, false);
   frame_->raise();
+}
+
+const Window* Window::WindowToStayWith() const {
+  const Window* main = Application::Exists() ? Application::Current().DefaultWindow() : nullptr;
+  return main != this ? main : nullptr;
+}
+
+// Every other window is transient for the application's default window: the
+// window manager places it over that window, keeps it in front of it and
+// gives it no taskbar entry of its own.
+void Window::StayWithDefaultWindow() {
+  const Window* main = WindowToStayWith();
+  if (main == nullptr) return;
+  // Both need their platform windows to name one the other's.
+  frame_->winId();
+  main->frame_->winId();
+  frame_->windowHandle()->setTransientParent(main->frame_->windowHandle());
 }
 
 void Window::Hide() {
@@ -133,6 +181,17 @@ std::int32_t Window::Width() const { return content_->width(); }
 
 std::int32_t Window::Height() const { return content_->height(); }
 
+std::int32_t Window::ToPixels(std::int32_t units) const {
+  // Beyond what a widget can be, a limit stays a limit.
+  return static_cast<std::int32_t>(std::min(std::round(units * scale_), double{QWIDGETSIZE_MAX}));
+}
+
+Rect Window::ToPixels(const Rect& units) const {
+  const std::int32_t left = ToPixels(units.left);
+  const std::int32_t top = ToPixels(units.top);
+  return {left, top, ToPixels(units.left + units.width) - left, ToPixels(units.top + units.height) - top};
+}
+
 void Window::SetMenuBar(toolkit::MenuBar* menuBar) {
   menuBar_ = menuBar;
   if (menuBar_ == nullptr) {
@@ -147,7 +206,11 @@ void Window::SetProperties(const WindowSettings& settings) {
   settings_ = settings;
   frame_->setWindowTitle(ToQt(settings.title));
 
-  Qt::WindowFlags flags = settings.frame == 8 ? Qt::Dialog : Qt::Window;
+  // A window that stays with another is a dialog to the window system: on
+  // X11, Qt names the window it stays with (WM_TRANSIENT_FOR) only for
+  // dialogs. Its buttons are those its settings give, as for any window.
+  const bool dialog = settings.frame == 8 || WindowToStayWith() != nullptr;
+  Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (settings.frame != 8) {
     if (settings.closeButton) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
@@ -157,12 +220,6 @@ void Window::SetProperties(const WindowSettings& settings) {
   }
   frame_->setWindowFlags(flags);
 
-  if (settings.resizeable) {
-    content_->setMinimumSize(settings.minWidth, settings.minHeight);
-    content_->setMaximumSize(settings.maxWidth, settings.maxHeight);
-  } else {
-    content_->setFixedSize(settings.width, settings.height);
-  }
   content_->setAutoFillBackground(settings.hasBackColor);
   if (settings.hasBackColor) {
     QPalette palette = content_->palette();
@@ -171,11 +228,29 @@ void Window::SetProperties(const WindowSettings& settings) {
     content_->setPalette(palette);
   }
   if (QWidget* bar = frame_->menuWidget()) bar->setVisible(settings.menuBarVisible);
+  ApplyLayoutScale();
   frame_->resize(frame_->sizeHint());
 }
 
+namespace {
+
+// Alt with a letter is a chord for a menu's access key, which no control
+// types, also in a window without a menu bar.
+class AccessKeyChords : public EventFilter {
+ public:
+  using EventFilter::EventFilter;
+
+ protected:
+  bool Filter(QObject* /*watched*/, QEvent* event) override {
+    return event->type() == QEvent::KeyPress && IsAccessKeyChord(*static_cast<QKeyEvent*>(event));
+  }
+};
+
+}  // namespace
+
 void Window::AddControl(std::unique_ptr<Control> control, const std::string& name) {
   control->AttachTo(*this, name, *content_);
+  new AccessKeyChords(NativeWidget(*control));
   controls_.push_back(std::move(control));
 }
 
@@ -253,9 +328,37 @@ void Window::CloseRequested() {
   });
 }
 
+void Window::ApplyLayoutScale() {
+  scale_ = LayoutScaleFor(*content_);
+  if (settings_.resizeable) {
+    content_->setMinimumSize(ToPixels(settings_.minWidth), ToPixels(settings_.minHeight));
+    content_->setMaximumSize(ToPixels(settings_.maxWidth), ToPixels(settings_.maxHeight));
+  } else {
+    content_->setFixedSize(ToPixels(settings_.width), ToPixels(settings_.height));
+  }
+}
+
+// The window takes its table's size at the new scale; a size the user gave
+// it was one for the old font.
+void Window::FontChanged() {
+  const double before = scale_;
+  ApplyLayoutScale();
+  if (scale_ == before) return;
+  LayOutControls();
+  // Once every widget has its new font: the menu bar's height is part of the
+  // frame's size. The frame's own limits follow the content's once its
+  // layout has taken them in; until then they would hold it at the old size.
+  QMetaObject::invokeMethod(content_, Guarded([this] {
+                              content_->updateGeometry();
+                              frame_->layout()->activate();
+                              frame_->resize(frame_->sizeHint());
+                            }),
+                            Qt::QueuedConnection);
+}
+
 void Window::LayOutControls() {
-  const std::int32_t dx = content_->width() - settings_.width;
-  const std::int32_t dy = content_->height() - settings_.height;
+  const std::int32_t dx = content_->width() - ToPixels(settings_.width);
+  const std::int32_t dy = content_->height() - ToPixels(settings_.height);
   for (const auto& control : controls_) control->FollowResize(dx, dy);
 }
 

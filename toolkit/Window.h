@@ -9,6 +9,13 @@
 // Building is two steps: the object exists first, then Constructor() raises
 // Layout, CreateControls and AddMenuHandlers, the controls' Open events and
 // the window's Open, and shows the window when its settings say so.
+//
+// A table gives positions and sizes in pixels of the design font, the
+// default 9-point font of a plain Debian with Qt (12 pixels at 96 dots per
+// inch). The window scales them by its font's size in pixels over the
+// design font's, when it is built and whenever its font changes: a larger
+// desktop font makes the window and its controls proportionally larger, and
+// at the design font nothing moves.
 
 #include <cstdint>
 #include <functional>
@@ -34,7 +41,8 @@ class PushButton;
 // liveResize (Qt always lays a window out as it is resized) and macProcID.
 struct WindowSettings {
   std::int32_t placement = 0;  // no effect here
-  std::int32_t width = 0;      // the content area, without a menu bar
+  std::int32_t width = 0;      // the content area, without a menu bar; sizes are
+                               // in pixels of the design font (see Window)
   std::int32_t height = 0;
   std::int32_t minWidth = 64;
   std::int32_t minHeight = 64;
@@ -82,9 +90,16 @@ class Window {
   bool Visible() const;
   bool IsActive() const { return active_; }
   std::string Title() const;
-  // The content area's size.
+  // The content area's size, in pixels.
   std::int32_t Width() const;
   std::int32_t Height() const;
+
+  // Pixels per unit of the window's tables at its font.
+  double LayoutScale() const { return scale_; }
+  // A length or a rectangle of the tables in pixels. A rectangle's edges are
+  // scaled, so controls that meet in the table meet on the screen.
+  std::int32_t ToPixels(std::int32_t units) const;
+  Rect ToPixels(const Rect& units) const;
 
   toolkit::MenuBar* MenuBar() const { return menuBar_; }
   void SetMenuBar(toolkit::MenuBar* menuBar);
@@ -138,11 +153,18 @@ class Window {
   friend QWidget* NativeWindow(const Window& window);
   friend QWidget* NativeContent(const Window& window);
 
+  // The application's default window when this is another window, which
+  // stays with it; nullptr for the default window itself.
+  const Window* WindowToStayWith() const;
+  void StayWithDefaultWindow();
   void BecameActive(bool active);
   // Presses the default or the cancel button while it is enabled and shown;
   // false when there is none to press.
   bool PressButton(PushButton* button);
   void CloseRequested();
+  // Takes the scale for the window's font, and applies it to the size limits.
+  void ApplyLayoutScale();
+  void FontChanged();
   void LayOutControls();
   void ApplyTabOrder();
 
@@ -155,6 +177,7 @@ class Window {
   std::map<std::string, std::function<bool()>> menuHandlers_;
   toolkit::MenuBar* menuBar_ = nullptr;
   WindowSettings settings_;
+  double scale_ = 1.0;
   bool active_ = false;
 };
 

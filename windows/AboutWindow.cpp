@@ -76,6 +76,7 @@ const std::vector<ControlSpec> kControls = {
      .text = "OK",
      .textUnit = 0,
      .isDefault = true,
+     .isCancel = true,  // Escape, like OK, puts the window away
      .events = {OnAction(&AboutWindow::OK_Button_Action)}},
     {.create = Make<Label>,
      .name = "URL_Label",

@@ -60,6 +60,7 @@ const std::vector<ControlSpec> kControls = {
      .text = "OK",
      .textUnit = 0,
      .isDefault = true,
+     .isCancel = true,  // Escape, like OK, puts the window away
      .events = {OnAction(&HelpWindow::OK_Button_Action)}},
 };
 

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <functional>
 #include <string>
 
+#include "FakeClipboard.h"
 #include "Gui.h"
 #include "ProbeWindow.h"
 #include "toolkit/Native.h"
@@ -66,6 +71,57 @@ TEST_F(TextFieldTest, APasteThatFindsNoTextChangesNothing) {
   QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(field.Text(), "keep me");
   EXPECT_EQ(edit->selectedText().toStdString(), "keep me");
+}
+
+// A right click opens the toolkit's edit commands, enabled as the Edit menu
+// enables them, without a question to the clipboard's owner (one that never
+// answers would freeze the window); its Paste reads once, as Paste does, and
+// its other commands act on the field.
+TEST_F(TextFieldTest, TheContextMenuAsksTheClipboardsOwnerOnlyToPaste) {
+  ProbeWindow& window = ProbeWindow::Instance();
+  ASSERT_TRUE(testsupport::Activate(window));
+  auto& field = window.ControlAs<TextField>("Field", 0);
+  QLineEdit* edit = qobject_cast<QLineEdit*>(NativeWidget(field));
+  field.SetFocus();
+  edit->setText("abc");
+  edit->setSelection(1, 1);
+  const auto openMenu = [edit] {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit, &click);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  };
+  const auto choose = [](QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+      if (action->text().section(u'\t', 0, 0) == text) action->trigger();
+    }
+
+    menu->close();
+    testsupport::ProcessEvents();
+  };
+
+  const auto questions = testsupport::PutClipboardOwner(testsupport::ClipboardOwner::Silent);
+  QMenu* menu = openMenu();
+  ASSERT_NE(menu, nullptr);
+  std::string items;
+  for (const QAction* action : menu->actions()) {
+    items += action->isSeparator() ? "-" : action->text().toStdString() + (action->isEnabled() ? " on" : " off");
+    items += "\n";
+  }
+  EXPECT_EQ(items,
+            "&Undo\tCtrl+Z off\n-\nCu&t\tCtrl+X on\n&Copy\tCtrl+C on\n&Paste\tCtrl+V on\n&Delete on\n-\n"
+            "Select &All\tCtrl+A on\n");
+  EXPECT_EQ(questions->formats + questions->data, 0);
+
+  choose(menu, "&Paste");
+  EXPECT_EQ(questions->formats, 1);
+  EXPECT_EQ(questions->data, 0);
+  EXPECT_EQ(field.Text(), "abc");
+  EXPECT_EQ(edit->selectedText().toStdString(), "b");
+
+  choose(openMenu(), "&Copy");
+  EXPECT_EQ(testsupport::ClipboardText(), "b");
+  choose(openMenu(), "&Delete");
+  EXPECT_EQ(field.Text(), "ac");
 }
 
 TEST_F(TextFieldTest, FieldsHoldTextsOfAnyLength) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "Appearance.h"
 #include "Gui.h"
 #include "MessageBoxes.h"
 #include "ProbeWindow.h"
@@ -123,6 +124,48 @@ TEST_F(WindowTest, ControlsKeepTheirDistanceToTheEdgesTheyAreLockedTo) {
   testsupport::ResizeContent(window, 10, 10);
   EXPECT_EQ(window.Width(), 200);
   EXPECT_EQ(window.Height(), 150);
+}
+
+// At twice the design font's size (18 points) every position, size and limit
+// of the table doubles, whether the window is built under that font or the
+// font changes while it is open; the anchoring works in pixels as before.
+TEST_F(WindowTest, TheTableScalesWithTheFont) {
+  const auto expectDoubled = [](const ProbeWindow& window) {
+    EXPECT_EQ(window.LayoutScale(), 2.0);
+    EXPECT_EQ(window.Width(), 600);
+    EXPECT_EQ(window.Height(), 400);
+    EXPECT_EQ(window.ControlByNameIndex("Field", 1).Bounds(), (Rect{20, 20, 200, 44}));
+    EXPECT_EQ(window.ControlByName("OK").Bounds(), (Rect{420, 340, 160, 40}));
+    testsupport::ResizeContent(window, 700, 460);
+    EXPECT_EQ(window.ControlByName("OK").Bounds(), (Rect{520, 400, 160, 40}));
+    EXPECT_EQ(window.ControlByName("Area").Bounds(), (Rect{240, 80, 440, 260}));
+    testsupport::ResizeContent(window, 10, 10);
+    EXPECT_EQ(window.Width(), 400);
+    EXPECT_EQ(window.Height(), 300);
+  };
+  {
+    SCOPED_TRACE("built under the larger font");
+    testsupport::ScopedFontSize font(18);
+    ProbeWindow& window = ProbeWindow::Instance();
+    expectDoubled(window);
+    window.Close();
+    testsupport::ProcessEvents();
+  }
+  {
+    SCOPED_TRACE("the font changed while it is open");
+    ProbeWindow& window = ProbeWindow::Instance();
+    EXPECT_EQ(window.Width(), 300);
+    {
+      testsupport::ScopedFontSize font(18);
+      testsupport::ProcessEvents();
+      expectDoubled(window);
+    }
+    testsupport::ProcessEvents();
+    EXPECT_EQ(window.LayoutScale(), 1.0);
+    EXPECT_EQ(window.Width(), 300);
+    EXPECT_EQ(window.Height(), 200);
+    EXPECT_EQ(window.ControlByName("OK").Bounds(), (Rect{210, 170, 80, 20}));
+  }
 }
 
 TEST_F(WindowTest, AnExceptionLeavingAHandlerIsReportedAndEndsTheApplication) {

@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <QTest>
+#include <functional>
 #include <map>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Gui.h"
@@ -206,6 +208,40 @@ TEST_F(EditWindowTest, ReturnOrKeypadEnterPressesOKAndEscapePressesCancel) {
     EXPECT_EQ(Main().ParentsArea().Text(), keypad ? "Gene1 a/b\rGene1 e/f" : "Gene1 a/b\rGene1 c/d");
     EXPECT_TRUE(Main().CrossButton().Enabled());
   }
+}
+
+// A focused button takes Return, keypad Enter and Space itself: on a focused
+// Cancel they cancel and keep the typed entries out of the main window.
+TEST_F(EditWindowTest, KeysOnAFocusedCancelCancel) {
+  Paste(kTwoGenes);
+  const std::pair<const char*, std::function<void()>> keys[] = {
+      {"Return", [] { testsupport::PressKey(Editor().CancelButton(), Qt::Key_Return); }},
+      {"keypad Enter", [] { testsupport::PressKey(Editor().CancelButton(), Qt::Key_Enter, Qt::KeypadModifier); }},
+      {"Space", [] { testsupport::PressKey(Editor().CancelButton(), Qt::Key_Space); }},
+  };
+  for (const auto& [key, press] : keys) {
+    SCOPED_TRACE(key);
+    PressEdit();
+    Fill({{0, "Gene1 x/y"}, {4, "Gene1 z/z"}});
+    Editor().CancelButton().SetFocus();
+    EXPECT_EQ(AnswerMessageBoxes(press), std::vector<std::string>{});
+    EXPECT_FALSE(Editor().Visible());
+    EXPECT_EQ(Main().ParentsArea().Text(), kTwoGenes);
+  }
+}
+
+// Alt with a letter is a chord for a menu's access key; the editor has no
+// menu bar, and its fields type nothing for it.
+TEST_F(EditWindowTest, AltWithALetterTypesNothing) {
+  PressEdit();
+  Fill({{0, "Gene1"}});
+  for (const Qt::Key letter : {Qt::Key_E, Qt::Key_F, Qt::Key_A}) {
+    testsupport::PressKey(Editor().Field(0), letter, Qt::AltModifier);
+  }
+  testsupport::PressKey(Editor().Field(0), Qt::Key_Space);
+  testsupport::PressKey(Editor().Field(0), Qt::Key_A);
+  EXPECT_EQ(Editor().Field(0).Text(), "Gene1 a");
+  EXPECT_TRUE(Editor().Visible());
 }
 
 TEST_F(EditWindowTest, CancelKeepsTheMainWindowAndTheNextEditDropsTheEdits) {

@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         AgainCase{"WhileShown", [](HelpWindow&) {}, false},
         AgainCase{"AfterOK", [](HelpWindow& help) { Click(help.OK_Button()); }, true},
         AgainCase{"AfterReturn", [](HelpWindow& help) { testsupport::PressKey(help, Qt::Key_Return); }, true},
-        AgainCase{"AfterKeypadEnter", [](HelpWindow& help) { testsupport::PressKeypadEnter(help); }, true}),
+        AgainCase{"AfterKeypadEnter", [](HelpWindow& help) { testsupport::PressKeypadEnter(help); }, true},
+        AgainCase{"AfterEscape", [](HelpWindow& help) { testsupport::PressKey(help, Qt::Key_Escape); }, true}),
     [](const ::testing::TestParamInfo<AgainCase>& row) { return std::string(row.param.name); });
 
 TEST_F(HelpWindowTest, AfterTheCloseBoxHelpBuildsANewWindowWithTheFullText) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWidget>
+#include <QWindow>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -14,6 +17,9 @@
 #include "StartedApp.h"
 #include "engine/Globals.h"
 #include "toolkit/Native.h"
+#include "windows/AboutWindow.h"
+#include "windows/EditWindow.h"
+#include "windows/HelpWindow.h"
 #include "windows/MainMenuBar.h"
 #include "windows/MainWindow.h"
 #include "windows/Startup.h"
@@ -256,6 +262,39 @@ TEST_F(MainWindowTest, ReturnAndKeypadEnterPressCrossOnlyWhileItIsEnabled) {
       EXPECT_EQ(Main().PupCountLabel().Text(), "6 possible genotypes");
       EXPECT_EQ(Main().PupsListBox().RowCount(), 6);
     }
+  }
+}
+
+// Return on a focused button presses that button, not the default one: on
+// Help it opens Help and leaves the result and the clipboard alone.
+TEST_F(MainWindowTest, ReturnOnAFocusedButtonPressesThatButton) {
+  Paste(kTwoGenes);
+  SetClipboardText("the user's own text");
+  Main().HelpButton().SetFocus();
+  testsupport::PressKey(Main(), Qt::Key_Return);
+  const auto* help = dynamic_cast<HelpWindow*>(app_->GetImplicitWindow(HelpWindow::kClassName));
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->Visible());
+  EXPECT_EQ(Main().PupsListBox().RowCount(), 0);
+  EXPECT_EQ(ClipboardText(), "the user's own text");
+}
+
+// The editor, Help and About are transient for the main window, so the
+// window manager keeps them over it.
+TEST_F(MainWindowTest, TheOtherWindowsStayWithTheMainWindow) {
+  Click(Main().EditButton());
+  Click(Main().HelpButton());
+  toolkit::NativeWindow(Main())->findChild<QAction*>("About")->trigger();
+  const QWindow* main = toolkit::NativeWindow(Main())->windowHandle();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->transientParent(), nullptr);
+  for (const char* className : {EditWindow::kClassName, HelpWindow::kClassName, AboutWindow::kClassName}) {
+    SCOPED_TRACE(className);
+    const toolkit::Window* window = app_->GetImplicitWindow(className);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(toolkit::NativeWindow(*window)->windowHandle()->transientParent(), main);
+    // On X11 Qt tells the window manager whom a window stays with only for a dialog.
+    EXPECT_EQ(toolkit::NativeWindow(*window)->windowHandle()->type(), Qt::Dialog);
   }
 }
 
