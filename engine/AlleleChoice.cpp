@@ -22,8 +22,12 @@ std::string PopupEntry(const std::string& allele) { return std::string(kEntryPre
 
 std::string AlleleOf(const std::string& entry) { return toolkit::Mid(entry, toolkit::Len(kEntryPrefix) + 1); }
 
+// The allele's first character is read where it stands: an allele can be a
+// hundred megabytes.
 std::int32_t alleleRank(const std::string& entry) {
-  const std::string first = toolkit::Mid(AlleleOf(entry), 1, 1);
+  const auto prefix = static_cast<std::size_t>(toolkit::Len(kEntryPrefix));
+  const std::string_view allele = std::string_view(entry).substr(toolkit::EndOfFirstChars(entry, prefix));
+  const std::string_view first = allele.substr(0, toolkit::EndOfFirstChars(allele, 1));
   const auto found = std::find(kPreferredFirstCharacters.begin(), kPreferredFirstCharacters.end(), first);
   return static_cast<std::int32_t>(found - kPreferredFirstCharacters.begin());
 }

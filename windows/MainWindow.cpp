@@ -277,7 +277,7 @@ void MainWindow::ParseInput() {
   // megabytes, of which the parse keeps two lines.
   engine::ParseOutcome outcome = engine::ParseParentsText(ParentsArea().Text());
 
-  ParentsArea().SetText(std::move(outcome.text));
+  if (outcome.text) ParentsArea().SetText(std::move(*outcome.text));
   if (outcome.focusResultList) PupsListBox().SetFocus();
   Globals::parents->genotype = std::move(outcome.parents.genotype);
   if (outcome.geneCount) Globals::geneCount = *outcome.geneCount;
