@@ -177,7 +177,6 @@ class Control {
   // Runs the handlers bound to `event`; false when a handler declined it or
   // none is bound.
   bool Raise(ControlEvent event, std::int32_t x = 0, std::int32_t y = 0);
-  bool Handles(ControlEvent event) const;
 
  private:
   // The window attaches the controls it creates and binds their events.
