@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "toolkit/Clipboard.h"
+#include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ShortenedText.h"
 
@@ -58,11 +59,13 @@ FieldLineEdit::FieldLineEdit() {
   // be cut at Qt's own limit of 32767 characters before it is taken whole.
   setMaxLength(std::numeric_limits<int>::max());
   setValidator(new OneLine(this));
-  connect(this, &QLineEdit::textChanged, this, [this] {
-    if (long_) return;
-    entry_ = FromQt(text());
-    if (!IsShownWhole(entry_)) QMetaObject::invokeMethod(this, [this] { SetEntry(entry_); }, Qt::QueuedConnection);
-  });
+  connect(this, &QLineEdit::textChanged, this, Guarded([this] {
+            if (long_) return;
+            entry_ = FromQt(text());
+            if (!IsShownWhole(entry_)) {
+              QMetaObject::invokeMethod(this, Guarded([this] { SetEntry(entry_); }), Qt::QueuedConnection);
+            }
+          }));
 }
 
 void FieldLineEdit::SetEntry(std::string entry) {
@@ -130,22 +133,27 @@ void FieldLineEdit::Paste() {
   }
 }
 
-// Keys that change a long entry replace it as a whole, once it is all
-// selected; Copy and Cut take it whole.
+// The paste key goes the toolkit's way, as the menu's Paste does. Keys that
+// change a long entry replace it as a whole, once it is all selected; Copy
+// and Cut take it whole.
 void FieldLineEdit::keyPressEvent(QKeyEvent* event) {
-  if (long_) {
-    const bool deletes = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
-    const bool types = !event->text().isEmpty() && event->text().front().isPrint();
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
-      Perform(event->matches(QKeySequence::Copy) ? EditCommand::Copy : EditCommand::Cut);
+  bool taken = false;
+  RunHandler([&] {
+    const bool paste = event->matches(QKeySequence::Paste);
+    const bool copy = event->matches(QKeySequence::Copy);
+    if (paste || (long_ && (copy || event->matches(QKeySequence::Cut)))) {
+      Perform(paste ? EditCommand::Paste : copy ? EditCommand::Copy : EditCommand::Cut);
+      taken = true;
       return;
     }
-    if ((deletes || types) && CanPerform(EditCommand::Clear)) {
+    const bool deletes = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+    const bool types = !event->text().isEmpty() && event->text().front().isPrint();
+    if (long_ && (deletes || types) && CanPerform(EditCommand::Clear)) {
       Perform(EditCommand::Clear);
-      if (deletes) return;
+      taken = deletes;
     }
-  }
-  QLineEdit::keyPressEvent(event);
+  });
+  if (!taken) QLineEdit::keyPressEvent(event);
 }
 
 }  // namespace toolkit

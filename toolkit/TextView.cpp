@@ -5,6 +5,7 @@
 #include <QTextCursor>
 
 #include "toolkit/Accessible.h"
+#include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Text.h"
 
@@ -105,20 +106,24 @@ void TextView::Show(const std::string& whole) {
   setPlainText(shown_.text);
 }
 
+// A reader asks through Qt, which passes no exception on: a text too large to
+// convert leaves the reading short, and the application ends.
 TextView::Reading TextView::Read() const {
   if (reading_) return *reading_;
   const std::string_view whole = whole_ != nullptr ? *whole_ : std::string_view();
   Reading reading;
-  reading.text.reserve(static_cast<qsizetype>(whole.size()));
-  std::size_t done = 0;
-  for (const Ellipsis& ellipsis : shown_.ellipses) {
-    reading.text += ReaderPart(whole.substr(done, ellipsis.from - done));
-    reading.starts.push_back(reading.text.size());
-    reading.text += ReaderPart(whole.substr(ellipsis.from, ellipsis.to - ellipsis.from));
-    reading.ends.push_back(reading.text.size());
-    done = ellipsis.to;
-  }
-  reading.text += ReaderPart(whole.substr(done));
+  RunHandler([&] {
+    reading.text.reserve(static_cast<qsizetype>(whole.size()));
+    std::size_t done = 0;
+    for (const Ellipsis& ellipsis : shown_.ellipses) {
+      reading.text += ReaderPart(whole.substr(done, ellipsis.from - done));
+      reading.starts.push_back(reading.text.size());
+      reading.text += ReaderPart(whole.substr(ellipsis.from, ellipsis.to - ellipsis.from));
+      reading.ends.push_back(reading.text.size());
+      done = ellipsis.to;
+    }
+    reading.text += ReaderPart(whole.substr(done));
+  });
   if (IsCut()) reading_ = reading;
   return reading;
 }
@@ -130,7 +135,7 @@ qsizetype TextView::ToReader(qsizetype shown) const {
   if (!IsCut()) return shown;
   const Reading reading = Read();
   qsizetype read = shown;
-  for (std::size_t i = 0; i < shown_.ellipses.size() && shown_.ellipses[i].at < shown; ++i) {
+  for (std::size_t i = 0; i < reading.ends.size() && shown_.ellipses[i].at < shown; ++i) {
     read = reading.ends[i] + shown - shown_.ellipses[i].at - 1;
   }
   return read;
@@ -140,7 +145,7 @@ qsizetype TextView::ToShown(qsizetype read, bool after) const {
   if (!IsCut()) return read;
   const Reading reading = Read();
   qsizetype shown = read;
-  for (std::size_t i = 0; i < shown_.ellipses.size() && read > reading.starts[i]; ++i) {
+  for (std::size_t i = 0; i < reading.ends.size() && read > reading.starts[i]; ++i) {
     if (read < reading.ends[i]) return shown_.ellipses[i].at + (after ? 1 : 0);
     shown = shown_.ellipses[i].at + 1 + read - reading.ends[i];
   }
