@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -32,10 +33,11 @@ std::int32_t alleleRank(const std::string& entry) {
   return static_cast<std::int32_t>(found - kPreferredFirstCharacters.begin());
 }
 
-std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles) {
+std::vector<std::string> CalcPopup(std::span<const std::string> alleles) {
+  if (alleles.size() < kAllelesPerGene) throw std::out_of_range("a popup needs four alleles");
   std::vector<std::string> entries;
   for (std::size_t i = 0; i < kAllelesPerGene; ++i) {
-    const std::string& allele = alleles.at(i);
+    const std::string& allele = alleles[i];
     const auto earlier = alleles.begin() + static_cast<std::ptrdiff_t>(i);
     if (std::find(alleles.begin(), earlier, allele) == earlier) entries.push_back(PopupEntry(allele));
   }
