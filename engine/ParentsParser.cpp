@@ -55,10 +55,14 @@ constexpr std::array<std::string_view, 16> kMessages = {
 };
 
 // Expands the fault's message in one pass, so that an argument that happens to
-// contain "{2}" or "{eol}" is copied as it stands.
+// contain "{2}" or "{eol}" is copied as it stands, into a text made in one
+// piece: a quoted entry can be a hundred megabytes.
 std::string MessageFor(Fault fault, std::string_view first = {}, std::string_view second = {}) {
   const std::string_view pattern = kMessages[static_cast<std::size_t>(fault)];
-  std::string message = "Error" + EndOfLine();
+  std::string message = "Error";
+  message += EndOfLine();
+  // A placeholder is no shorter than what replaces it, but for the arguments.
+  message.reserve(message.size() + pattern.size() + first.size() + second.size());
   for (std::size_t pos = 0; pos < pattern.size();) {
     if (pattern.substr(pos, 3) == "{1}") {
       message.append(first);
