@@ -118,16 +118,18 @@ void FieldLineEdit::Perform(EditCommand command) {
 }
 
 // One read of the clipboard; a read that gives no text leaves the field as it
-// was, where Qt's own paste would delete the selection. A paste that leaves
-// more than the line edit shows goes into the entry.
+// was, where Qt's own paste would delete the selection.
 void FieldLineEdit::Paste() {
   Clipboard clipboard;
-  if (!clipboard.TextAvailable()) return;
-  const QString shown = text();
+  if (clipboard.TextAvailable()) Insert(clipboard.Text());
+}
+
+void FieldLineEdit::Insert(const std::string& text) {
+  const QString shown = this->text();
   const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
-  std::string entry = FromQt(shown.left(start)) + clipboard.Text() + FromQt(shown.mid(start + selectionLength()));
+  std::string entry = FromQt(shown.left(start)) + text + FromQt(shown.mid(start + selectionLength()));
   if (!long_ && IsShownWhole(entry)) {
-    insert(ToQt(clipboard.Text()));
+    insert(ToQt(text));
   } else {
     SetEntry(std::move(entry));
   }

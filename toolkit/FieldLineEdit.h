@@ -30,6 +30,9 @@ class FieldLineEdit : public QLineEdit {
   // The standard edit commands, on the whole entry.
   bool CanPerform(EditCommand command) const;
   void Perform(EditCommand command);
+  // Puts `text` in place of the selection, or at the cursor; a text that
+  // leaves more than the line edit shows goes into the entry, not into Qt.
+  void Insert(const std::string& text);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
