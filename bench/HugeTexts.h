@@ -1,8 +1,8 @@
 #pragma once
 
 // The huge clipboard texts of the measurements, made the same way by every
-// program that uses them, so that Kestrane and its yardstick start from the
-// same text. Lines end with line feeds, as a Linux editor copies them.
+// program that uses them, so that Kestrane and its yardstick read the same
+// text. Lines end with line feeds, as a Linux editor copies them.
 
 #include <QString>
 #include <QStringView>
@@ -19,11 +19,10 @@ inline constexpr QStringView kGoodParents = u"Gene1 a/b\tGene2 c/d\nGene1 c/d\tG
 // these shapes:
 //   lines   two good parents, then further lines of about 4 KB of entries
 //   short   two good parents, then many short lines "x<tab>y"
+//   cells   one line of entries "x<tab>", without a line break
 //   entry   a first parent whose one entry of `bytes` characters has no slash
 //   allele  two parents of three genes, the first with an allele of `bytes`
 //           characters: 48 pups, half of them with that allele
-//   oneline entries separated by blanks, without a line break
-//   good    two good parents and nothing else
 inline QString MakeText(const char* shape, qsizetype bytes) {
   QString text;
   text.reserve(bytes + 64);
@@ -39,12 +38,11 @@ inline QString MakeText(const char* shape, qsizetype bytes) {
     text += u"\tGene2 c/d\tGene3 e/f\nGene1 a/b\tGene2 c/d\tGene3 g/h";
     return text;
   }
-  if (std::strcmp(shape, "oneline") == 0) {
-    while (text.size() < bytes) text += u"Gene1 a/b ";
+  if (std::strcmp(shape, "cells") == 0) {
+    while (text.size() < bytes) text += u"x\t";
     return text;
   }
   text += kGoodParents;
-  if (std::strcmp(shape, "good") == 0) return text;
   QString line;
   if (std::strcmp(shape, "short") == 0) {
     line = QStringLiteral("x\ty\n");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -22,16 +23,21 @@ std::string PopupEntry(const std::string& allele) { return std::string(kEntryPre
 
 std::string AlleleOf(const std::string& entry) { return toolkit::Mid(entry, toolkit::Len(kEntryPrefix) + 1); }
 
+// The allele's first character is read where it stands: an allele can be a
+// hundred megabytes.
 std::int32_t alleleRank(const std::string& entry) {
-  const std::string first = toolkit::Mid(AlleleOf(entry), 1, 1);
+  const auto prefix = static_cast<std::size_t>(toolkit::Len(kEntryPrefix));
+  const std::string_view allele = std::string_view(entry).substr(toolkit::EndOfFirstChars(entry, prefix));
+  const std::string_view first = allele.substr(0, toolkit::EndOfFirstChars(allele, 1));
   const auto found = std::find(kPreferredFirstCharacters.begin(), kPreferredFirstCharacters.end(), first);
   return static_cast<std::int32_t>(found - kPreferredFirstCharacters.begin());
 }
 
-std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles) {
+std::vector<std::string> CalcPopup(std::span<const std::string> alleles) {
+  if (alleles.size() < kAllelesPerGene) throw std::out_of_range("a popup needs four alleles");
   std::vector<std::string> entries;
   for (std::size_t i = 0; i < kAllelesPerGene; ++i) {
-    const std::string& allele = alleles.at(i);
+    const std::string& allele = alleles[i];
     const auto earlier = alleles.begin() + static_cast<std::ptrdiff_t>(i);
     if (std::find(alleles.begin(), earlier, allele) == earlier) entries.push_back(PopupEntry(allele));
   }

@@ -4,6 +4,7 @@
 // on the left of the pup genotypes, in the order they are offered.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,9 @@ std::int32_t alleleRank(const std::string& entry);
 
 // Each distinct allele of elements 0 to 3 of `alleles` once, as a popup
 // entry, in first-appearance order, then stably sorted by class. Throws
-// std::out_of_range when fewer than four alleles are given.
-std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles);
+// std::out_of_range when fewer than four alleles are given. The alleles are
+// read where they stand: one can be a hundred megabytes.
+std::vector<std::string> CalcPopup(std::span<const std::string> alleles);
 
 // A popup entry is one blank followed by the allele: the allele of an entry
 // is the entry without its first character.

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string_view>
-#include <vector>
 
 #include "toolkit/Text.h"
 
@@ -11,8 +10,8 @@ namespace {
 
 using toolkit::CountFields;
 using toolkit::EndOfLine;
+using toolkit::Find;
 using toolkit::NthField;
-using toolkit::Split;
 using toolkit::Str;
 
 // The faults, numbered as the user sees them in the order the tests run.
@@ -56,10 +55,14 @@ constexpr std::array<std::string_view, 16> kMessages = {
 };
 
 // Expands the fault's message in one pass, so that an argument that happens to
-// contain "{2}" or "{eol}" is copied as it stands.
+// contain "{2}" or "{eol}" is copied as it stands, into a text made in one
+// piece: a quoted entry can be a hundred megabytes.
 std::string MessageFor(Fault fault, std::string_view first = {}, std::string_view second = {}) {
   const std::string_view pattern = kMessages[static_cast<std::size_t>(fault)];
-  std::string message = "Error" + EndOfLine();
+  std::string message = "Error";
+  message += EndOfLine();
+  // A placeholder is no shorter than what replaces it, but for the arguments.
+  message.reserve(message.size() + pattern.size() + first.size() + second.size());
   for (std::size_t pos = 0; pos < pattern.size();) {
     if (pattern.substr(pos, 3) == "{1}") {
       message.append(first);
@@ -86,14 +89,14 @@ bool Fail(ParseOutcome& outcome, Fault fault, std::string_view first = {}, std::
   return false;
 }
 
-// Every run of blanks becomes one blank: the same text that halving the runs
-// pass after pass arrives at, in a single pass that copies the stretches
-// between runs whole (an entry can be a megabyte).
-std::string ReduceBlankRuns(std::string_view text) {
-  std::string reduced;
-  reduced.reserve(text.size());
+bool HasBlankRun(std::string_view text) { return Find(text, "  ") != std::string_view::npos; }
+
+// Appends `text` with every run of blanks as one blank: the same text that
+// halving the runs pass after pass arrives at, in a single pass that copies
+// the stretches between runs whole (an entry can be a megabyte).
+void AppendReducingBlankRuns(std::string& reduced, std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
-    const std::size_t run = text.find("  ", at);
+    const std::size_t run = Find(text, "  ", at);
     if (run == std::string_view::npos) {
       reduced.append(text.substr(at));
       break;
@@ -102,7 +105,6 @@ std::string ReduceBlankRuns(std::string_view text) {
     reduced.append(text.substr(at, run + 1 - at));
     at = text.find_first_not_of(' ', run + 1);
   }
-  return reduced;
 }
 
 // A well-formed entry holds exactly one blank and exactly one slash.
@@ -111,36 +113,41 @@ bool HasEntryForm(std::string_view entry) {
 }
 
 struct EntryParts {
-  std::string name;
-  std::string firstAllele;
-  std::string secondAllele;
+  std::string_view name;
+  std::string_view firstAllele;
+  std::string_view secondAllele;
 };
 
 // The name is what stands before the blank; the alleles are the parts of what
 // follows it, before and after the slash. A slash before the blank leaves the
 // allele part without a slash, so its second allele comes out empty.
 EntryParts PartsOf(std::string_view entry) {
-  const std::string allelePart = NthField(entry, kNameSeparator, 2);
+  const std::string_view allelePart = NthField(entry, kNameSeparator, 2);
   return {NthField(entry, kNameSeparator, 1), NthField(allelePart, kAlleleSeparator, 1),
           NthField(allelePart, kAlleleSeparator, 2)};
 }
 
+// Entry k (from 0) of a line whose entries have been counted.
+std::string_view EntryAt(std::string_view line, std::size_t k) {
+  return NthField(line, kEntrySeparator, static_cast<std::int32_t>(k + 1));
+}
+
 // Parent 1's entries create the genes, one per column, filled as far as the
 // tests get.
-bool ReadParent1(const std::vector<std::string>& entries, ParseOutcome& outcome) {
+bool ReadParent1(std::string_view line, std::int32_t geneCount, ParseOutcome& outcome) {
   auto& genes = outcome.parents.genotype;
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const std::string& entry = entries[k];
+  for (std::size_t k = 0; k < static_cast<std::size_t>(geneCount); ++k) {
+    const std::string_view entry = EntryAt(line, k);
     gene& current = genes.emplace_back();
     if (entry.empty()) return Fail(outcome, Fault::Parent1EntryMissing, GeneNumber(k));
     if (!HasEntryForm(entry)) return Fail(outcome, Fault::Parent1EntryForm, entry);
-    EntryParts parts = PartsOf(entry);
+    const EntryParts parts = PartsOf(entry);
     if (parts.name.empty()) return Fail(outcome, Fault::Parent1NameMissing, GeneNumber(k));
-    current.name = std::move(parts.name);
+    current.name = parts.name;
     if (parts.firstAllele.empty()) return Fail(outcome, Fault::Parent1Allele1Missing, current.name);
-    current.allele[0] = std::move(parts.firstAllele);
+    current.allele[0] = parts.firstAllele;
     if (parts.secondAllele.empty()) return Fail(outcome, Fault::Parent1Allele2Missing, current.name);
-    current.allele[1] = std::move(parts.secondAllele);
+    current.allele[1] = parts.secondAllele;
   }
   return true;
 }
@@ -158,46 +165,55 @@ bool CheckNamesDistinct(ParseOutcome& outcome) {
 
 // Parent 2's entries must name the same gene in the same column; they only add
 // their alleles to the genes parent 1 made.
-bool ReadParent2(const std::vector<std::string>& entries, ParseOutcome& outcome) {
+bool ReadParent2(std::string_view line, ParseOutcome& outcome) {
   auto& genes = outcome.parents.genotype;
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const std::string& entry = entries[k];
+  for (std::size_t k = 0; k < genes.size(); ++k) {
+    const std::string_view entry = EntryAt(line, k);
     gene& current = genes[k];
     if (entry.empty()) return Fail(outcome, Fault::Parent2EntryMissing, GeneNumber(k));
     if (!HasEntryForm(entry)) return Fail(outcome, Fault::Parent2EntryForm, entry);
-    EntryParts parts = PartsOf(entry);
+    const EntryParts parts = PartsOf(entry);
     if (parts.name.empty()) return Fail(outcome, Fault::Parent2NameMissing, GeneNumber(k));
     if (parts.name != current.name) return Fail(outcome, Fault::NameMismatch, current.name, parts.name);
     if (parts.firstAllele.empty()) return Fail(outcome, Fault::Parent2Allele1Missing, current.name);
-    current.allele[2] = std::move(parts.firstAllele);
+    current.allele[2] = parts.firstAllele;
     if (parts.secondAllele.empty()) return Fail(outcome, Fault::Parent2Allele2Missing, current.name);
-    current.allele[3] = std::move(parts.secondAllele);
+    current.allele[3] = parts.secondAllele;
   }
   return true;
 }
 
 }  // namespace
 
-ParseOutcome ParseParentsText(const std::string& text) {
+ParseOutcome ParseParentsText(std::string_view text) {
   ParseOutcome outcome;
   if (text.empty()) return outcome;
 
   // Only the first two lines matter; the rest is dropped from the text, so it
   // is neither copied nor split. A run of blanks never spans a line break, so
   // reducing the runs line by line gives what reducing the whole text would.
-  const std::string_view whole = text;
-  const std::size_t firstBreak = whole.find(kLineSeparator);
+  const std::size_t firstBreak = Find(text, kLineSeparator);
   if (firstBreak == std::string_view::npos) {
-    outcome.text = ReduceBlankRuns(whole);
+    if (HasBlankRun(text)) AppendReducingBlankRuns(outcome.text.emplace(), text);
     Fail(outcome, Fault::OneLine);
     return outcome;
   }
   const std::size_t secondStart = firstBreak + kLineSeparator.size();
-  const std::string line1 = ReduceBlankRuns(whole.substr(0, firstBreak));
-  const std::string line2 =
-      ReduceBlankRuns(whole.substr(secondStart, whole.find(kLineSeparator, secondStart) - secondStart));
-  outcome.text = line1 + EndOfLine() + line2;
+  std::string_view line1 = text.substr(0, firstBreak);
+  std::string_view line2 = text.substr(secondStart, Find(text, kLineSeparator, secondStart) - secondStart);
   outcome.focusResultList = true;
+  // A text that changes is read where the outcome holds it.
+  if (HasBlankRun(line1) || HasBlankRun(line2) || secondStart + line2.size() < text.size()) {
+    std::string& kept = outcome.text.emplace();
+    kept.reserve(line1.size() + EndOfLine().size() + line2.size());
+    AppendReducingBlankRuns(kept, line1);
+    const std::size_t line1Size = kept.size();
+    kept += EndOfLine();
+    const std::size_t line2Start = kept.size();
+    AppendReducingBlankRuns(kept, line2);
+    line1 = std::string_view(kept).substr(0, line1Size);
+    line2 = std::string_view(kept).substr(line2Start);
+  }
 
   const std::int32_t geneCount = CountFields(line1, kEntrySeparator);
   outcome.geneCount = geneCount;
@@ -207,14 +223,14 @@ ParseOutcome ParseParentsText(const std::string& text) {
     return outcome;
   }
 
-  if (!ReadParent1(Split(line1, kEntrySeparator), outcome)) return outcome;
+  if (!ReadParent1(line1, geneCount, outcome)) return outcome;
   if (!CheckNamesDistinct(outcome)) return outcome;
-  // Counting first keeps a line 2 of a million tabs from being split.
+  // Counting first keeps a line 2 of a million tabs from being read further.
   if (CountFields(line2, kEntrySeparator) != geneCount) {
     Fail(outcome, Fault::UnequalGeneNumbers);
     return outcome;
   }
-  if (!ReadParent2(Split(line2, kEntrySeparator), outcome)) return outcome;
+  if (!ReadParent2(line2, outcome)) return outcome;
 
   outcome.status = ParseStatus::Success;
   return outcome;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/Genotype.h"
 
@@ -24,7 +25,9 @@ struct ParseOutcome {
   ParseStatus status = ParseStatus::SilentStop;
   // What the text area shows afterwards: runs of blanks reduced to one and,
   // once the text has two lines, rewritten as line 1, EndOfLine, line 2.
-  std::string text;
+  // Unset when that leaves the text as it was given (no runs of blanks, no
+  // line beyond the second), so that a huge text is not copied.
+  std::optional<std::string> text;
   // The keyboard focus moves to the result list once the text has two lines.
   bool focusResultList = false;
   // The genes as far as the tests got; a failed parse keeps what it had filled.
@@ -36,6 +39,9 @@ struct ParseOutcome {
   std::string message;
 };
 
-ParseOutcome ParseParentsText(const std::string& text);
+// Reads `text` where it stands: of a text that can be a hundred megabytes it
+// copies only what the records and the message need, and the two lines it
+// hands back when they differ from the text.
+ParseOutcome ParseParentsText(std::string_view text);
 
 }  // namespace engine

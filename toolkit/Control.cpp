@@ -89,13 +89,6 @@ void Control::Bind(const std::vector<EventBinding>& bindings) {
   handlers_.insert(handlers_.end(), bindings.begin(), bindings.end());
 }
 
-bool Control::Handles(ControlEvent event) const {
-  for (const EventBinding& binding : handlers_) {
-    if (binding.event == event) return true;
-  }
-  return false;
-}
-
 bool Control::Raise(ControlEvent event, std::int32_t x, std::int32_t y) {
   bool result = false;
   for (const EventBinding& binding : handlers_) {

@@ -71,10 +71,11 @@ EventBinding OnMouseUp(void (W::*handler)(C&, std::int32_t, std::int32_t)) {
 }
 
 // One control of a window's layout table. Each kind of control takes the
-// flags it has and ignores the others. Three have no effect on this platform
-// and are kept so that every table states its whole design: textUnit (sizes
-// are points, whatever the unit), styled (text areas hold plain text) and
-// useFocusRing (the style draws the focus as it does for every control).
+// flags it has and ignores the others. Four have no effect here and are kept
+// so that every table states its whole design: textUnit (sizes are points,
+// whatever the unit), lineSpacing (text areas are single-spaced, all that the
+// tables ask for), styled (text areas hold plain text) and useFocusRing (the
+// style draws the focus as it does for every control).
 struct ControlSpec {
   // Creates the control; a control-array member gets its index here, before
   // the rest of its construction.
@@ -90,9 +91,9 @@ struct ControlSpec {
   std::string accessibleName{};
 
   // Set on their own, before the properties below.
-  std::int32_t textUnit = 0;         // no effect here
-  std::optional<double> textSize{};  // unset or 0: the platform's default size
-  std::optional<double> lineSpacing{};
+  std::int32_t textUnit = 0;            // no effect here
+  std::optional<double> textSize{};     // unset or 0: the platform's default size
+  std::optional<double> lineSpacing{};  // no effect here
 
   bool bold = false;
   bool italic = false;
@@ -176,7 +177,6 @@ class Control {
   // Runs the handlers bound to `event`; false when a handler declined it or
   // none is bound.
   bool Raise(ControlEvent event, std::int32_t x = 0, std::int32_t y = 0);
-  bool Handles(ControlEvent event) const;
 
  private:
   // The window attaches the controls it creates and binds their events.

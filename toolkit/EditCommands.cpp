@@ -1,11 +1,11 @@
 #include "toolkit/EditCommands.h"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <array>
 #include <utility>
 
 #include "toolkit/Clipboard.h"
+#include "toolkit/FieldLineEdit.h"
 #include "toolkit/QtText.h"
 
 namespace toolkit {
@@ -19,19 +19,6 @@ constexpr std::array<std::pair<const char*, EditCommand>, 6> kCommandNames = {{
     {"EditClear", EditCommand::Clear},
     {"EditSelectAll", EditCommand::SelectAll},
 }};
-
-bool CanPerformOnField(EditCommand command, const QLineEdit& field) {
-  const bool editable = !field.isReadOnly();
-  switch (command) {
-    case EditCommand::Undo: return editable && field.isUndoAvailable();
-    case EditCommand::Cut: return editable && field.hasSelectedText();
-    case EditCommand::Copy: return field.hasSelectedText();
-    case EditCommand::Paste: return editable && Clipboard::MayHoldText();
-    case EditCommand::Clear: return editable && field.hasSelectedText();
-    case EditCommand::SelectAll: return !field.text().isEmpty();
-  }
-  return false;
-}
 
 bool CanPerformOnArea(EditCommand command, const QPlainTextEdit& area) {
   const bool editable = !area.isReadOnly();
@@ -49,11 +36,6 @@ bool CanPerformOnArea(EditCommand command, const QPlainTextEdit& area) {
 
 // One read of the clipboard; a read that gives no text leaves the control as
 // it was, where Qt's own paste would delete the selection.
-void PasteInto(QLineEdit& field) {
-  Clipboard clipboard;
-  if (clipboard.TextAvailable()) field.insert(ToQt(clipboard.Text()));
-}
-
 void PasteInto(QPlainTextEdit& area) {
   Clipboard clipboard;
   if (clipboard.TextAvailable()) area.insertPlainText(ToQt(clipboard.Text()));
@@ -72,22 +54,16 @@ bool EditCommandNamed(const std::string& itemName, EditCommand& command) {
 }
 
 bool CanPerform(EditCommand command, const QWidget* focus) {
-  if (const auto* field = qobject_cast<const QLineEdit*>(focus)) return CanPerformOnField(command, *field);
+  if (const auto* field = dynamic_cast<const FieldLineEdit*>(focus)) return field->CanPerform(command);
   if (const auto* area = qobject_cast<const QPlainTextEdit*>(focus)) return CanPerformOnArea(command, *area);
   return false;
 }
 
 void Perform(EditCommand command, QWidget* focus) {
   if (!CanPerform(command, focus)) return;
-  if (auto* field = qobject_cast<QLineEdit*>(focus)) {
-    switch (command) {
-      case EditCommand::Undo: field->undo(); return;
-      case EditCommand::Cut: field->cut(); return;
-      case EditCommand::Copy: field->copy(); return;
-      case EditCommand::Paste: PasteInto(*field); return;
-      case EditCommand::Clear: field->del(); return;
-      case EditCommand::SelectAll: field->selectAll(); return;
-    }
+  if (auto* field = dynamic_cast<FieldLineEdit*>(focus)) {
+    field->Perform(command);
+    return;
   }
   if (auto* area = qobject_cast<QPlainTextEdit*>(focus)) {
     switch (command) {

@@ -5,14 +5,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 
 #include "toolkit/Clipboard.h"
 #include "toolkit/EditCommands.h"
-#include "toolkit/QtText.h"
+#include "toolkit/FieldLineEdit.h"
 
 namespace toolkit {
 namespace {
@@ -45,7 +44,7 @@ QString ItemText(const MenuItem& item) {
 
 }  // namespace
 
-FieldMouseEditing::FieldMouseEditing(QLineEdit* field) : EventFilter(field), field_(field) {}
+FieldMouseEditing::FieldMouseEditing(FieldLineEdit* field) : EventFilter(field), field_(field) {}
 
 bool FieldMouseEditing::Filter(QObject* /*watched*/, QEvent* event) {
   if (event->type() == QEvent::ContextMenu) {
@@ -67,7 +66,7 @@ void FieldMouseEditing::ShowMenu(const QPoint& globalPosition) {
   for (const MenuItem& item : kMenuItems) {
     QAction* action = menu->addAction(ItemText(item));
     action->setEnabled(CanPerform(item.command, field_));
-    const QPointer<QLineEdit> field = field_;
+    const QPointer<FieldLineEdit> field = field_;
     QObject::connect(action, &QAction::triggered, field_, Guarded([field, command = item.command] {
                        if (field != nullptr) Perform(command, field);
                      }));
@@ -84,7 +83,7 @@ void FieldMouseEditing::PasteSelection() {
   Clipboard selection(Clipboard::Source::Selection);
   if (!selection.TextAvailable()) return;
   field_->deselect();
-  field_->insert(ToQt(selection.Text()));
+  field_->Insert(selection.Text());
 }
 
 }  // namespace toolkit

@@ -12,15 +12,16 @@
 
 #include "toolkit/Dispatch.h"
 
-class QLineEdit;
 class QPoint;
 
 namespace toolkit {
 
+class FieldLineEdit;
+
 class FieldMouseEditing : public EventFilter {
  public:
   // Watches `field`, which owns it.
-  explicit FieldMouseEditing(QLineEdit* field);
+  explicit FieldMouseEditing(FieldLineEdit* field);
 
  protected:
   bool Filter(QObject* watched, QEvent* event) override;
@@ -29,7 +30,7 @@ class FieldMouseEditing : public EventFilter {
   void ShowMenu(const QPoint& globalPosition);
   void PasteSelection();
 
-  QLineEdit* field_;
+  FieldLineEdit* field_;
 };
 
 }  // namespace toolkit

@@ -1,6 +1,5 @@
 #include "toolkit/MsgBox.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
@@ -11,10 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/Dispatch.h"
-#include "toolkit/ElidedTextView.h"
-#include "toolkit/QtText.h"
-#include "toolkit/Text.h"
+#include "toolkit/TextView.h"
 
 namespace toolkit {
 namespace {
@@ -23,28 +21,26 @@ constexpr int kPreferredTextWidth = 360;
 // Beyond this many characters the text's wrapped height is not measured: it
 // is sure to need the tallest box.
 constexpr qsizetype kMeasuredLength = 20000;
-// Qt takes time quadratic in a word's length to break it at the best place;
-// a text with a longer word is broken anywhere instead.
-constexpr qsizetype kLongestWrappedWord = 200;
 
-qsizetype LongestWord(const QString& text) {
-  qsizetype longest = 0;
-  qsizetype current = 0;
-  for (const QChar c : text) {
-    current = c.isSpace() ? 0 : current + 1;
-    longest = std::max(longest, current);
-  }
-  return longest;
-}
+class MessageBox : public QDialog {
+ public:
+  using QDialog::QDialog;
+};
 
-// Screen readers announce the box as an alert, as they do the platform's own.
-QAccessibleInterface* AlertAccessible(const QString& key, QObject* object) {
-  auto* widget = qobject_cast<QWidget*>(object);
-  if (key != QLatin1String("QDialog") || widget == nullptr || widget->objectName() != kMsgBoxObjectName) {
-    return nullptr;
+// Screen readers announce the box as an alert, as they do the platform's own,
+// and speak its description with it as it appears: the message, which the
+// text view reads from the caller's text when asked (the view alone is read
+// only once the user turns to it).
+class AlertAccessible : public QAccessibleWidget {
+ public:
+  explicit AlertAccessible(MessageBox* box) : QAccessibleWidget(box, QAccessible::AlertMessage) {}
+
+  QString text(QAccessible::Text kind) const override {
+    const auto* shown = widget()->findChild<TextView*>();
+    if (kind != QAccessible::Description || shown == nullptr) return QAccessibleWidget::text(kind);
+    return shown->ReaderText();
   }
-  return new QAccessibleWidget(widget, QAccessible::AlertMessage);
-}
+};
 
 QSize AvailableScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -74,28 +70,20 @@ class EnterPressesButton : public EventFilter {
 }  // namespace
 
 void MsgBox(const std::string& text) {
-  static const bool factoryInstalled = (QAccessible::installFactory(AlertAccessible), true);
-  (void)factoryInstalled;
-
-  const QString message = ToQt(ReplaceLineEndings(text, "\n"));
-  QDialog box(QApplication::activeWindow());
+  ProvideAccessible<MessageBox, AlertAccessible>();
+  MessageBox box(QApplication::activeWindow());
   box.setObjectName(kMsgBoxObjectName);
-  box.setProperty(kMsgBoxTextProperty, ToQt(text));
-  // Screen readers announce an alert with its description when it appears;
-  // the text view alone would be read only once the user turns to it.
-  box.setAccessibleDescription(message);
   box.setWindowTitle(QApplication::applicationDisplayName());
 
-  // A line quoting a pasted entry can be megabytes long: only its beginning
-  // is drawn, while a screen reader and a copy of the text get it whole.
-  auto* shown = new ElidedTextView;
-  shown->SetText(message, LongLineTails(message));
-  const QString drawn = shown->document()->toPlainText();
+  // A line quoting a pasted entry can be megabytes long: the view draws its
+  // beginning and reads the message from `text`, which outlives the box.
+  auto* shown = new TextView;
+  shown->Show(text);
+  const QString drawn = shown->toPlainText();
   shown->setReadOnly(true);
   shown->setFrameShape(QFrame::NoFrame);
   shown->viewport()->setAutoFillBackground(false);
-  shown->setWordWrapMode(LongestWord(drawn) > kLongestWrappedWord ? QTextOption::WrapAnywhere
-                                                                  : QTextOption::WrapAtWordBoundaryOrAnywhere);
+  shown->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   shown->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   shown->setFocusPolicy(Qt::ClickFocus);
 

@@ -2,7 +2,9 @@
 
 // A modal message with one OK button; returns when the user closes it. A long
 // text wraps, also inside long words, and scrolls rather than growing the box
-// past the screen, so OK stays in reach; the text is never shortened.
+// past the screen, so OK stays in reach. The box shows the bounded display
+// text of the message (ShortenedText.h); a copy of its text and a screen
+// reader get the message whole.
 
 #include <string>
 
@@ -10,9 +12,8 @@ namespace toolkit {
 
 void MsgBox(const std::string& text);
 
-// The message box's object name and the property that holds its whole text,
-// for whoever needs to find and read it on screen (tests, accessibility).
+// The message box's object name, for whoever needs to find it on screen
+// (tests, measurements).
 inline constexpr const char* kMsgBoxObjectName = "MsgBox";
-inline constexpr const char* kMsgBoxTextProperty = "messageText";
 
 }  // namespace toolkit

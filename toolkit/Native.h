@@ -1,8 +1,8 @@
 #pragma once
 
-// The Qt widgets behind the toolkit's windows and controls, for tests that
-// drive them as a user would (clicks, keys). The program itself never needs
-// them.
+// The Qt widgets behind the toolkit's windows and controls: for the toolkit
+// itself, and for tests and measurements that drive them as a user would
+// (clicks, keys). The application's windows never reach for them.
 
 class QWidget;
 

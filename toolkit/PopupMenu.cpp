@@ -1,11 +1,11 @@
 #include "toolkit/PopupMenu.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QStandardItemModel>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/Dispatch.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ShortenedText.h"
@@ -14,15 +14,32 @@
 namespace toolkit {
 namespace {
 
-// Each row holds its text twice: shortened as the popup draws it (its display
-// text, which Qt measures and lays out), and whole, for the program and for
-// assistive technology, which reads a row's accessible text before its display
+// A row shows the display text and keeps the whole text, which it hands
+// assistive technology: a row's accessible text is read before its display
 // text.
-constexpr int kWholeTextRole = Qt::AccessibleTextRole;
+class Row : public QStandardItem {
+ public:
+  explicit Row(std::string whole) : QStandardItem(BoundedText(whole).text), whole_(std::move(whole)) {}
+
+  const std::string& Whole() const { return whole_; }
+
+  QVariant data(int role) const override {
+    return role == Qt::AccessibleTextRole ? QVariant(ToQt(whole_)) : QStandardItem::data(role);
+  }
+
+ private:
+  std::string whole_;
+};
 
 class WholeTextCombo : public QComboBox {};
 
-QString WholeText(const QComboBox& combo, int row) { return combo.itemData(row, kWholeTextRole).toString(); }
+QStandardItemModel& ModelOf(const QComboBox& combo) { return *qobject_cast<QStandardItemModel*>(combo.model()); }
+
+const std::string& WholeText(const QComboBox& combo, int row) {
+  static const std::string kNoRow;
+  const auto* item = static_cast<const Row*>(ModelOf(combo).item(row));
+  return item != nullptr ? item->Whole() : kNoRow;
+}
 
 // What a screen reader says for the popup's value is its selected row's whole
 // text; Qt's own would read the shortened display text. It calls the popup by
@@ -92,18 +109,11 @@ class PopupAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
 
  private:
   QComboBox& Combo() const { return static_cast<QComboBox&>(*widget()); }
-  QString Value() const { return WholeText(Combo(), Combo().currentIndex()); }
+  QString Value() const { return ToQt(WholeText(Combo(), Combo().currentIndex())); }
 };
 
-QAccessibleInterface* PopupAccessibleFor(const QString& key, QObject* object) {
-  if (key != QLatin1String("QComboBox")) return nullptr;
-  auto* combo = dynamic_cast<WholeTextCombo*>(object);
-  return combo != nullptr ? new PopupAccessible(combo) : nullptr;
-}
-
 QComboBox* NewCombo() {
-  static const bool factoryInstalled = (QAccessible::installFactory(PopupAccessibleFor), true);
-  (void)factoryInstalled;
+  ProvideAccessible<WholeTextCombo, PopupAccessible>();
   return new WholeTextCombo;
 }
 
@@ -119,26 +129,21 @@ void PopupMenu::DeleteAllRows() { combo_->clear(); }
 
 // The row goes in with both its texts at once: adding the first row selects
 // it, and the Change handler may read it.
-void PopupMenu::AddRow(const std::string& text) {
-  const QString whole = ToQt(text);
-  auto* row = new QStandardItem(ShortenedLine(whole));
-  row->setData(whole, kWholeTextRole);
-  qobject_cast<QStandardItemModel*>(combo_->model())->appendRow(row);
-}
+void PopupMenu::AddRow(std::string text) { ModelOf(*combo_).appendRow(new Row(std::move(text))); }
 
-void PopupMenu::AddRows(const std::vector<std::string>& texts) {
-  for (const std::string& text : texts) AddRow(text);
+void PopupMenu::AddRows(std::vector<std::string> texts) {
+  for (std::string& text : texts) AddRow(std::move(text));
 }
 
 std::int32_t PopupMenu::RowCount() const { return static_cast<std::int32_t>(combo_->count()); }
 
-std::string PopupMenu::RowText(std::int32_t row) const { return FromQt(WholeText(*combo_, row)); }
+const std::string& PopupMenu::RowText(std::int32_t row) const { return WholeText(*combo_, row); }
 
 std::int32_t PopupMenu::ListIndex() const { return static_cast<std::int32_t>(combo_->currentIndex()); }
 
 void PopupMenu::SetListIndex(std::int32_t row) { combo_->setCurrentIndex(row); }
 
-std::string PopupMenu::Text() const { return RowText(ListIndex()); }
+const std::string& PopupMenu::Text() const { return RowText(ListIndex()); }
 
 void PopupMenu::SetProperties(const ControlSpec& spec) {
   Control::SetProperties(spec);

@@ -2,9 +2,8 @@
 
 // A popup menu of text rows, one of them selected. Its Change event runs
 // whenever the selection changes, by the user or by the program (emptying
-// and filling it included). A row of more than a few thousand characters is
-// drawn shortened, with an ellipsis; the program and screen readers get its
-// text whole.
+// and filling it included). A row shows the bounded display text of its text
+// (ShortenedText.h); the program and screen readers get its text whole.
 
 #include <vector>
 
@@ -19,16 +18,17 @@ class PopupMenu : public Control {
   explicit PopupMenu(std::int32_t index = -1);
 
   void DeleteAllRows();
-  void AddRow(const std::string& text);
+  void AddRow(std::string text);
   // Appends the texts as rows, in order.
-  void AddRows(const std::vector<std::string>& texts);
+  void AddRows(std::vector<std::string> texts);
   std::int32_t RowCount() const;
-  std::string RowText(std::int32_t row) const;
+  // Empty for a row that does not exist.
+  const std::string& RowText(std::int32_t row) const;
   // The selected row, -1 when none is.
   std::int32_t ListIndex() const;
   void SetListIndex(std::int32_t row);
   // The selected row's text; empty when none is selected.
-  std::string Text() const;
+  const std::string& Text() const;
 
   void SetProperties(const ControlSpec& spec) override;
 

@@ -1,51 +1,50 @@
 #include "toolkit/ShortenedText.h"
 
+#include <algorithm>
+
 #include "toolkit/QtText.h"
+#include "toolkit/Text.h"
 
 namespace toolkit {
 namespace {
 
-bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
-// The byte after the text's first n characters; its size when it has no more.
-std::size_t EndOfFirstChars(std::string_view text, std::size_t n) {
-  std::size_t at = 0;
-  for (; n > 0 && at < text.size(); --n) {
-    ++at;
-    while (at < text.size() && IsContinuationByte(text[at])) ++at;
-  }
-  return at;
+void AppendEllipsis(DisplayText& shown, std::size_t from, std::size_t to) {
+  shown.ellipses.push_back({shown.text.size(), from, to});
+  shown.text += kEllipsis;
 }
-
-// The byte where the text's last n characters begin; 0 when it has no more.
-std::size_t StartOfLastChars(std::string_view text, std::size_t n) {
-  std::size_t at = text.size();
-  for (; n > 0 && at > 0; --n) {
-    --at;
-    while (at > 0 && IsContinuationByte(text[at])) --at;
-  }
-  return at;
-}
-
-constexpr auto kShownChars = static_cast<std::size_t>(kLongestShownLine);
 
 }  // namespace
 
-qsizetype CharacterStart(const QString& text, qsizetype at) {
-  return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() ? at - 1 : at;
+DisplayText BoundedText(std::string_view whole) {
+  DisplayText shown;
+  // The next carriage return and line feed. Each is searched for again only
+  // once the reading has passed it, so a text without one of them is searched
+  // through for it once, not once per line.
+  std::size_t cr = whole.find('\r');
+  std::size_t lf = whole.find('\n');
+  for (std::size_t at = 0, line = 0;; ++line) {
+    if (line == kMostShownLines) {
+      if (at < whole.size()) AppendEllipsis(shown, at, whole.size());
+      return shown;
+    }
+    if (cr < at) cr = whole.find('\r', at);
+    if (lf < at) lf = whole.find('\n', at);
+    const std::size_t end = std::min({cr, lf, whole.size()});
+    const std::size_t cut = at + EndOfFirstChars(whole.substr(at, end - at), kLongestShownLine);
+    shown.text += ToQt(whole.substr(at, cut - at));
+    if (cut < end) AppendEllipsis(shown, cut, end);
+    if (end == whole.size()) return shown;
+    shown.text += u'\n';
+    at = end + (whole.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
 }
 
-QString ShortenedLine(const QString& line) {
-  if (line.size() <= kLongestShownLine) return line;
-  return line.left(CharacterStart(line, kLongestShownLine)) + kEllipsis;
-}
-
-bool IsShownWhole(std::string_view text) { return EndOfFirstChars(text, kShownChars) == text.size(); }
+bool IsShownWhole(std::string_view text) { return EndOfFirstChars(text, kLongestShownLine) == text.size(); }
 
 QString ShortenedInTheMiddle(std::string_view text) {
   if (IsShownWhole(text)) return ToQt(text);
-  const std::string_view head = text.substr(0, EndOfFirstChars(text, kShownChars / 2));
-  const std::string_view tail = text.substr(StartOfLastChars(text, kShownChars / 2));
+  const std::string_view head = text.substr(0, EndOfFirstChars(text, kLongestShownLine / 2));
+  const std::string_view tail = text.substr(StartOfLastChars(text, kLongestShownLine / 2));
   return ToQt(head) + kEllipsis + ToQt(tail);
 }
 

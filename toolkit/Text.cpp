@@ -48,12 +48,15 @@ std::int32_t Saturate(std::size_t count) {
   return static_cast<std::int32_t>(std::min(count, kMax));
 }
 
-// Byte offset of character `index` (from 0), or the text's size when the text
-// has fewer characters.
-std::size_t OffsetOfChar(std::string_view text, std::size_t index) {
-  std::size_t pos = 0;
-  for (; index > 0 && pos < text.size(); --index) pos += CharLength(text, pos);
-  return pos;
+// Bytes taken by the character that ends at `end`, a character boundary: the
+// valid sequence that ends there, or the one byte before it. A byte that
+// begins a valid sequence is never inside another character, so walking back
+// finds the boundaries that walking forward does.
+std::size_t LastCharLength(std::string_view text, std::size_t end) {
+  for (std::size_t length = 2; length <= 4 && length <= end; ++length) {
+    if (CharLength(text, end - length) == length) return length;
+  }
+  return 1;
 }
 
 std::size_t CharCount(std::string_view text, std::size_t endByte) {
@@ -64,6 +67,15 @@ std::size_t CharCount(std::string_view text, std::size_t endByte) {
 
 }  // namespace
 
+std::size_t Find(std::string_view text, std::string_view part, std::size_t from) {
+  if (part.empty()) return from <= text.size() ? from : std::string_view::npos;
+  for (std::size_t at = text.find(part.front(), from); at != std::string_view::npos;
+       at = text.find(part.front(), at + 1)) {
+    if (text.substr(at, part.size()) == part) return at;
+  }
+  return std::string_view::npos;
+}
+
 std::vector<std::string> Split(std::string_view text, std::string_view separator) {
   std::vector<std::string> pieces;
   if (text.empty()) return pieces;
@@ -73,7 +85,7 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
   }
   std::size_t start = 0;
   for (;;) {
-    const std::size_t found = text.find(separator, start);
+    const std::size_t found = Find(text, separator, start);
     if (found == std::string_view::npos) break;
     pieces.emplace_back(text.substr(start, found - start));
     start = found + separator.size();
@@ -86,28 +98,28 @@ std::int32_t CountFields(std::string_view text, std::string_view separator) {
   if (text.empty()) return 0;
   if (separator.empty()) return 1;
   std::size_t count = 1;
-  for (std::size_t found = text.find(separator); found != std::string_view::npos;
-       found = text.find(separator, found + separator.size())) {
+  for (std::size_t found = Find(text, separator); found != std::string_view::npos;
+       found = Find(text, separator, found + separator.size())) {
     ++count;
   }
   return Saturate(count);
 }
 
-std::string NthField(std::string_view text, std::string_view separator, std::int32_t n) {
+std::string_view NthField(std::string_view text, std::string_view separator, std::int32_t n) {
   if (n < 1 || text.empty()) return {};
-  if (separator.empty()) return n == 1 ? std::string(text) : std::string();
+  if (separator.empty()) return n == 1 ? text : std::string_view();
   std::size_t start = 0;
   for (std::int32_t field = 1; field < n; ++field) {
-    const std::size_t found = text.find(separator, start);
+    const std::size_t found = Find(text, separator, start);
     if (found == std::string_view::npos) return {};
     start = found + separator.size();
   }
-  const std::size_t end = text.find(separator, start);
-  return std::string(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+  const std::size_t end = Find(text, separator, start);
+  return text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
 
 std::int32_t InStr(std::string_view text, std::string_view find) {
-  const std::size_t found = text.find(find);
+  const std::size_t found = Find(text, find);
   if (found == std::string_view::npos) return 0;
   return Saturate(CharCount(text, found) + 1);
 }
@@ -117,7 +129,7 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
   std::string result;
   result.reserve(text.size());
   std::size_t start = 0;
-  for (std::size_t found = text.find(find); found != std::string_view::npos; found = text.find(find, start)) {
+  for (std::size_t found = Find(text, find); found != std::string_view::npos; found = Find(text, find, start)) {
     result.append(text.substr(start, found - start));
     result.append(replacement);
     start = found + find.size();
@@ -126,41 +138,55 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
   return result;
 }
 
-std::string ReplaceLineEndings(std::string_view text, std::string_view replacement) {
-  std::string result;
-  result.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size(); ++pos) {
-    const char c = text[pos];
-    if (c == '\r' || c == '\n') {
-      if (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
-      result.append(replacement);
-    } else {
-      result.push_back(c);
+// Every ending becomes a carriage return where the text stands: each byte
+// written goes at or before the byte being read. Texts from Linux programs end
+// their lines with line feeds alone; for them this is one pass that the
+// compiler turns into vector instructions.
+std::string ReplaceLineEndings(std::string text, std::string_view replacement) {
+  if (text.find('\r') == std::string::npos) {
+    for (char& c : text) c = c == '\n' ? '\r' : c;
+  } else {
+    std::size_t kept = 0;
+    char previous = '\0';
+    for (const char c : text) {
+      if (!(c == '\n' && previous == '\r')) text[kept++] = c == '\n' ? '\r' : c;
+      previous = c;
     }
+    text.resize(kept);
   }
-  return result;
+  if (replacement == "\r") return text;
+  return ReplaceAll(text, "\r", replacement);
 }
 
 std::string Mid(std::string_view text, std::int32_t start) {
   const std::size_t skip = start > 1 ? static_cast<std::size_t>(start - 1) : 0;
-  return std::string(text.substr(OffsetOfChar(text, skip)));
+  return std::string(text.substr(EndOfFirstChars(text, skip)));
 }
 
 std::string Mid(std::string_view text, std::int32_t start, std::int32_t length) {
   if (length <= 0) return {};
-  const std::string_view tail = text.substr(OffsetOfChar(text, start > 1 ? static_cast<std::size_t>(start - 1) : 0));
-  return std::string(tail.substr(0, OffsetOfChar(tail, static_cast<std::size_t>(length))));
+  const std::string_view tail = text.substr(EndOfFirstChars(text, start > 1 ? static_cast<std::size_t>(start - 1) : 0));
+  return std::string(tail.substr(0, EndOfFirstChars(tail, static_cast<std::size_t>(length))));
 }
 
 std::string Right(std::string_view text, std::int32_t count) {
   if (count <= 0) return {};
-  const std::size_t total = CharCount(text, text.size());
-  const auto wanted = static_cast<std::size_t>(count);
-  if (wanted >= total) return std::string(text);
-  return std::string(text.substr(OffsetOfChar(text, total - wanted)));
+  return std::string(text.substr(StartOfLastChars(text, static_cast<std::size_t>(count))));
 }
 
 std::int32_t Len(std::string_view text) { return Saturate(CharCount(text, text.size())); }
+
+std::size_t EndOfFirstChars(std::string_view text, std::size_t count) {
+  std::size_t pos = 0;
+  for (; count > 0 && pos < text.size(); --count) pos += CharLength(text, pos);
+  return pos;
+}
+
+std::size_t StartOfLastChars(std::string_view text, std::size_t count) {
+  std::size_t pos = text.size();
+  for (; count > 0 && pos > 0; --count) pos -= LastCharLength(text, pos);
+  return pos;
+}
 
 std::string Str(std::int32_t value) { return std::to_string(value); }
 

@@ -16,6 +16,12 @@
 
 namespace toolkit {
 
+// The byte where `part` first occurs in `text` at or after byte `from`, or
+// std::string_view::npos. It leaps from one candidate first byte to the next,
+// where std::string_view::find compares at every byte: the texts searched can
+// be a hundred megabytes.
+std::size_t Find(std::string_view text, std::string_view part, std::size_t from = 0);
+
 // The pieces of `text` between the occurrences of `separator`, in order.
 // k separators give k + 1 pieces, empty ones included; an empty text gives no
 // piece at all. An empty separator gives the whole text as one piece.
@@ -24,8 +30,9 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
 // The number of pieces Split would give, without building them.
 std::int32_t CountFields(std::string_view text, std::string_view separator);
 
-// Field `n` (from 1) of `text` at `separator`; empty when there is no such field.
-std::string NthField(std::string_view text, std::string_view separator, std::int32_t n);
+// Field `n` (from 1) of `text` at `separator`, as a view into `text`; empty when
+// there is no such field. Only the fields up to the n-th are looked at.
+std::string_view NthField(std::string_view text, std::string_view separator, std::int32_t n);
 
 // The character position (from 1) of the first occurrence of `find` in
 // `text`, or 0 when it does not occur. An empty `find` is found at position 1.
@@ -36,7 +43,9 @@ std::int32_t InStr(std::string_view text, std::string_view find);
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement);
 
 // `text` with every line ending (CR LF, CR or LF) replaced by `replacement`.
-std::string ReplaceLineEndings(std::string_view text, std::string_view replacement);
+// Carriage returns replace them where the text stands, so that a text of a
+// hundred megabytes is never held twice.
+std::string ReplaceLineEndings(std::string text, std::string_view replacement);
 
 // Up to `length` characters of `text` from character `start` (from 1); the
 // one without a length runs to the end. A start below 1 counts as 1.
@@ -53,6 +62,12 @@ std::int32_t Len(std::string_view text);
 // length of a valid UTF-8 sequence (no overlong forms, no surrogates, nothing
 // above U+10FFFF), or 1 for a byte that does not begin one.
 std::size_t CharLength(std::string_view text, std::size_t pos);
+
+// The byte just after the first `count` characters of `text`, and the byte
+// where its last `count` characters begin; they walk no further than those
+// characters, so a huge text costs no more than a short one.
+std::size_t EndOfFirstChars(std::string_view text, std::size_t count);
+std::size_t StartOfLastChars(std::string_view text, std::size_t count);
 
 // Decimal digits of an integer; for a double, the shortest decimal text that
 // reads back as the same double ("1", "0.5", "0.00390625").

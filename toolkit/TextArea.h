@@ -4,18 +4,16 @@
 // except that every line ending (CR LF, LF or CR) comes back as one carriage
 // return, so that text from any editor or spreadsheet reads the same.
 //
-// The control shows a new text once the event loop runs again (or earlier,
-// as soon as the user or assistive technology turns to it): a handler that
-// sets a text and then replaces it never has the first one laid out, however
-// long it is. A read-only area that wraps its lines draws the part of a word
-// beyond the width of any screen as an ellipsis, and a long paragraph piece by
-// piece as the user scrolls through it; its text stays whole.
+// It shows its text at once as the bounded display text (ShortenedText.h),
+// however long the text is, and keeps it whole for the program, copies and
+// screen readers. An editable area whose text is shown cut is read-only until
+// the program gives it a text it shows whole.
 
 #include "toolkit/Control.h"
 
 namespace toolkit {
 
-class ElidedTextView;
+class TextView;
 
 class TextArea : public Control {
  public:
@@ -23,24 +21,24 @@ class TextArea : public Control {
 
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
-  bool ReadOnly() const;
-  double LineSpacing() const { return lineSpacing_; }
-  void SetLineSpacing(double spacing);
+  // How often the text has changed, by the program or by the user: tells
+  // whether it changed since some moment without keeping a copy of it.
+  std::uint64_t ChangeCount() const { return changes_; }
 
-  void SetTextMetrics(const ControlSpec& spec) override;
   void SetProperties(const ControlSpec& spec) override;
 
  private:
-  TextArea(ElidedTextView* edit, std::int32_t index);
+  TextArea(TextView* view, std::int32_t index);
   void Show();
   void TakeTypedText();
 
-  ElidedTextView* edit_;
-  // The text as the program and the user gave it; the widget only shows it,
+  TextView* view_;
+  // The text as the program and the user gave it; the view only shows it,
   // as its document would turn some characters (no-break spaces, line and
   // paragraph separators) into others.
   std::string text_;
-  double lineSpacing_ = 1.0;
+  std::uint64_t changes_ = 0;
+  bool editable_ = true;
   bool showing_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "windows/EditWindow.h"
 
+#include <string_view>
 #include <utility>
 
 #include "engine/Genotype.h"
@@ -22,12 +23,6 @@ constexpr std::int32_t kFields = kParents * kMaxGenes;
 
 // The member of Field for a parent (0 or 1) and a gene column (0 to 3).
 constexpr std::int32_t FieldIndex(std::int32_t parent, std::int32_t column) { return kMaxGenes * parent + column; }
-
-// Piece `index` of a split text; a piece the text does not have is empty.
-std::string PieceAt(const std::vector<std::string>& pieces, std::int32_t index) {
-  const auto at = static_cast<std::size_t>(index);
-  return at < pieces.size() ? pieces[at] : std::string();
-}
 
 const WindowSettings kSettings = {
     .placement = 0,
@@ -143,7 +138,11 @@ Label& EditWindow::Help2Label1() const { return ControlAs<Label>("Help2Label1");
 void EditWindow::OK_Button_Action(PushButton& /*button*/) {
   Globals::geneCount = static_cast<std::int32_t>(Max(FilledColumns(0), FilledColumns(1)));
 
+  // The joined text is made in one piece: an entry can be a hundred megabytes.
+  std::size_t size = kParents * kMaxGenes;
+  for (std::int32_t index = 0; index < kFields; ++index) size += Field(index).Text().size();
   std::string text;
+  text.reserve(size);
   for (std::int32_t parent = 0; parent < kParents; ++parent) {
     for (std::int32_t column = 0; column < Globals::geneCount; ++column) {
       text += Field(FieldIndex(parent, column)).Text();
@@ -163,7 +162,7 @@ void EditWindow::CancelButton_Action(PushButton& /*button*/) { Hide(); }
 // in the main window (a Paste meanwhile) replaces it. A new editor is loaded
 // by the Edit request that follows its building.
 void EditWindow::Event_Activate() {
-  if (reloadRequested_ || (loadedText_ && *loadedText_ != ParentsArea().Text())) LoadFields();
+  if (reloadRequested_ || (loadedChanges_ && *loadedChanges_ != ParentsArea().ChangeCount())) LoadFields();
 }
 
 void EditWindow::ReloadOnActivate() {
@@ -174,26 +173,24 @@ void EditWindow::ReloadOnActivate() {
   }
 }
 
-// Only the first two lines and their first four entries are read; an empty
-// entry leaves its field empty, so every entry stays in its own column.
+// Only the first two lines and their first four entries are read, where the
+// text stands: a line can be a hundred megabytes of entries. An empty entry
+// leaves its field empty, so every entry stays in its own column. The parents'
+// area gives its text back with carriage returns as its only line endings
+// already, so the text needs no rewriting of them.
 void EditWindow::LoadFields() {
   reloadRequested_ = false;
   for (std::int32_t index = 0; index < kFields; ++index) Field(index).SetText("");
 
-  if (!ParentsArea().Text().empty()) {
-    // The main window keeps the text with carriage returns as its only line
-    // endings, whatever the editor does next.
-    ParentsArea().SetText(ReplaceLineEndings(ParentsArea().Text(), kLineSeparator));
-    const std::vector<std::string> lines = Split(ParentsArea().Text(), kLineSeparator);
-    for (std::int32_t parent = 0; parent < kParents; ++parent) {
-      const std::vector<std::string> entries = Split(PieceAt(lines, parent), kEntrySeparator);
-      for (std::int32_t column = 0; column < kMaxGenes; ++column) {
-        const std::string entry = PieceAt(entries, column);
-        if (!entry.empty()) Field(FieldIndex(parent, column)).SetText(entry);
-      }
+  const std::string& text = ParentsArea().Text();
+  for (std::int32_t parent = 0; parent < kParents; ++parent) {
+    const std::string_view line = NthField(text, kLineSeparator, parent + 1);
+    for (std::int32_t column = 0; column < kMaxGenes; ++column) {
+      const std::string_view entry = NthField(line, kEntrySeparator, column + 1);
+      if (!entry.empty()) Field(FieldIndex(parent, column)).SetText(std::string(entry));
     }
   }
-  loadedText_ = ParentsArea().Text();
+  loadedChanges_ = ParentsArea().ChangeCount();
   Field(0).SetFocus();
 }
 

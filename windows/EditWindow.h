@@ -14,7 +14,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "toolkit/Label.h"
 #include "toolkit/PushButton.h"
@@ -69,7 +68,7 @@ class EditWindow : public toolkit::Window {
   std::int32_t FilledColumns(std::int32_t parent) const;
 
   bool reloadRequested_ = false;
-  // The parents' text as the fields were last loaded from it; none before
-  // the first load.
-  std::optional<std::string> loadedText_;
+  // The parents' area's change count when the fields were last loaded from
+  // it; none before the first load.
+  std::optional<std::uint64_t> loadedChanges_;
 };

@@ -277,7 +277,7 @@ void MainWindow::ParseInput() {
   // megabytes, of which the parse keeps two lines.
   engine::ParseOutcome outcome = engine::ParseParentsText(ParentsArea().Text());
 
-  ParentsArea().SetText(std::move(outcome.text));
+  if (outcome.text) ParentsArea().SetText(std::move(*outcome.text));
   if (outcome.focusResultList) PupsListBox().SetFocus();
   Globals::parents->genotype = std::move(outcome.parents.genotype);
   if (outcome.geneCount) Globals::geneCount = *outcome.geneCount;
@@ -300,17 +300,15 @@ void MainWindow::Initialize() {
   HidePupCount();
 }
 
-std::vector<std::string> MainWindow::CalcPopup(const std::vector<std::string>& alleles) const {
+std::vector<std::string> MainWindow::CalcPopup(std::span<const std::string> alleles) const {
   return engine::CalcPopup(alleles);
 }
 
 void MainWindow::SetPopups() {
-  std::vector<std::string> alleles;
   Initialize();
   for (std::int32_t i = 0; i < Globals::geneCount; ++i) {
     const gene& locus = Parents().genotype.at(static_cast<std::size_t>(i));
-    alleles.assign(locus.allele.begin(), locus.allele.end());
-    wtPopup(i).AddRows(CalcPopup(alleles));
+    wtPopup(i).AddRows(CalcPopup(locus.allele));
     wtPopup(i).SetListIndex(0);
     wtPopup(i).SetEnabled(true);
     wtPopup(i).SetAccessibleName(locus.name);

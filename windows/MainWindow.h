@@ -17,6 +17,7 @@
 // window keeps no state but Mixers and what its controls show.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,7 @@ class MainWindow : public toolkit::Window {
 
   void ParseInput();
   void Initialize();
-  std::vector<std::string> CalcPopup(const std::vector<std::string>& alleles) const;
+  std::vector<std::string> CalcPopup(std::span<const std::string> alleles) const;
   void SetPopups();
   void MixAlleles();
   void CalcResult();

@@ -48,6 +48,8 @@ TEST(AlleleChoiceTest, RanksByTheAllelesFirstCharacter) {
   }
 }
 
-TEST(AlleleChoiceTest, NeedsFourAlleles) { EXPECT_THROW(CalcPopup({"a", "b", "c"}), std::out_of_range); }
+TEST(AlleleChoiceTest, NeedsFourAlleles) {
+  EXPECT_THROW(CalcPopup(std::vector<std::string>{"a", "b", "c"}), std::out_of_range);
+}
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -35,8 +36,17 @@ void WatchMessageBoxes(const std::function<void()>& action, const std::function<
 
 }  // namespace
 
+// Read as a screen reader reads it: from the text interface of the box's
+// text, which the box does not keep a second time.
 std::string MessageText(const QDialog& box) {
-  return box.property(toolkit::kMsgBoxTextProperty).toString().toStdString();
+  QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(const_cast<QDialog*>(&box));
+  for (int i = 0; i < dialog->childCount(); ++i) {
+    if (QAccessibleTextInterface* text = dialog->child(i)->textInterface()) {
+      return text->text(0, text->characterCount()).toStdString();
+    }
+  }
+  ADD_FAILURE() << "the message box has no text a screen reader can read";
+  return {};
 }
 
 QPushButton& OkButton(QDialog& box) { return *box.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok); }

@@ -23,7 +23,7 @@ std::vector<std::string> AnswerMessageBoxes(const std::function<void()>& action)
 // test and is closed, so that a fault never hangs the suite.
 bool WithMessageBox(const std::function<void()>& action, const std::function<void(QDialog&)>& look);
 
-// The whole text the message box says.
+// The whole text the message box says, as a screen reader reads it.
 std::string MessageText(const QDialog& box);
 
 // The message box's OK button.

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
+#include <QAccessible>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
 #include <string>
@@ -16,6 +14,7 @@
 #include "Gui.h"
 #include "toolkit/Application.h"
 #include "toolkit/Native.h"
+#include "toolkit/Text.h"
 #include "toolkit/TextArea.h"
 #include "toolkit/Window.h"
 
@@ -73,21 +72,8 @@ class TextAreaTest : public ::testing::Test {
   Application app_{"Texts", "org.example.texts"};
 };
 
-TEST_F(TextAreaTest, ATextReplacedBeforeTheEventLoopRunsIsNeverDrawn) {
-  TextArea& area = TextsWindow::Instance().Wrapping();
-  testsupport::ProcessEvents();
-  std::vector<std::string> drawn;
-  QObject::connect(&Widget(area), &QPlainTextEdit::textChanged, [&] { drawn.push_back(Drawn(area)); });
-
-  area.SetText("the clipboard's text\rof many lines");
-  area.SetText("what the parse left");
-  EXPECT_EQ(area.Text(), "what the parse left");
-  testsupport::ProcessEvents();
-  EXPECT_EQ(drawn, std::vector<std::string>{"what the parse left"});
-}
-
-// Keys, clicks and screen readers that turn to the area before the event loop
-// has run meet the text the program set last.
+// An area shows a text at once: keys, clicks and screen readers that turn to
+// it before the event loop has run meet the text the program set last.
 TEST_F(TextAreaTest, WhatTurnsToAnAreaAtOnceMeetsItsNewText) {
   TextsWindow& window = TextsWindow::Instance();
   testsupport::ProcessEvents();
@@ -141,71 +127,79 @@ TEST_F(TextAreaTest, LineEndsOfEveryKindComeBackAsCarriageReturns) {
   }
 }
 
-// A word wider than any screen, in an area that wraps between words, starts a
-// line of its own and overflows it: the part beyond the screen is drawn as an
-// ellipsis. Where it can be scrolled to, or typed in, it is drawn whole.
-TEST_F(TextAreaTest, AWordWiderThanAnyScreenIsDrawnCutAndReadWhole) {
+// However an area lays its lines out, it shows a line of more than 4000
+// characters as its first 4000 and an ellipsis, and a text of more than 1000
+// lines as its first 1000 and an ellipsis, at once; the program, a screen
+// reader and a copy get the text whole. An editable area is read-only while
+// it shows its text cut, and editable again with a text it shows whole.
+TEST_F(TextAreaTest, LongLinesAndManyLinesAreShownCutAndReadWhole) {
   TextsWindow& window = TextsWindow::Instance();
   const std::string word(100000, 'x');
-  const std::string text = "Parent 1: Gene1 " + word + "\rGene1 a/b";
-  const std::string read = "Parent 1: Gene1 " + word + "\nGene1 a/b";
-  for (TextArea* area : {&window.Wrapping(), &window.Scrolling(), &window.Editable()}) {
-    SCOPED_TRACE(area->Name());
-    area->SetText(text);
-    testsupport::ProcessEvents();
-    EXPECT_EQ(area->Text(), text);
-    EXPECT_EQ(testsupport::AccessibleText(*area), read);
-
-    const std::string drawn = Drawn(*area);
-    if (area == &window.Wrapping()) {
-      EXPECT_LT(drawn.size(), 20000U);
-      EXPECT_EQ(drawn.substr(0, 30), read.substr(0, 30));
-      EXPECT_EQ(drawn.substr(drawn.size() - 13), kEllipsis + "\nGene1 a/b");
-    } else {
-      EXPECT_EQ(drawn, read);
+  std::string manyLines;
+  std::string manyShown;
+  for (int line = 0; line < 1500; ++line) manyLines += "Gene1 a/b\r\n";
+  for (int line = 0; line < 1000; ++line) manyShown += "Gene1 a/b\n";
+  const struct {
+    const char* name;
+    std::string text;
+    std::string shown;
+  } rows[] = {
+      {"a long line", "Parent 1: Gene1 " + word + "\nGene1 a/b",
+       "Parent 1: Gene1 " + word.substr(0, 4000 - 16) + kEllipsis + "\nGene1 a/b"},
+      {"many lines", manyLines, manyShown + kEllipsis},
+  };
+  for (const auto& row : rows) {
+    const std::string read = ReplaceLineEndings(row.text, "\n");
+    for (TextArea* area : {&window.Wrapping(), &window.Scrolling(), &window.Editable()}) {
+      SCOPED_TRACE(std::string(row.name) + " in " + area->Name());
+      area->SetText(row.text);
+      EXPECT_EQ(Drawn(*area), row.shown);
+      EXPECT_EQ(area->Text(), ReplaceLineEndings(row.text, "\r"));
+      EXPECT_EQ(testsupport::AccessibleText(*area), read);
+      QPlainTextEdit& widget = Widget(*area);
+      EXPECT_TRUE(widget.isReadOnly());
+      widget.selectAll();
+      widget.copy();
+      EXPECT_EQ(testsupport::ClipboardText(), read);
     }
-
-    // Copying gives the whole text, also from a selection that ends inside
-    // the ellipsis' stretch or starts after it.
-    QPlainTextEdit& widget = Widget(*area);
-    widget.selectAll();
-    widget.copy();
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), read);
-    QTextCursor cursor = widget.textCursor();
-    cursor.setPosition(10);
-    cursor.setPosition(widget.document()->characterCount() - 5, QTextCursor::KeepAnchor);
-    widget.setTextCursor(cursor);
-    widget.copy();
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), read.substr(10, read.size() - 14));
   }
+  window.Editable().SetText("short ");
+  QTest::keyClick(NativeWidget(window.Editable()), Qt::Key_End, Qt::ControlModifier);
+  testsupport::Type(window.Editable(), "again");
+  EXPECT_EQ(window.Editable().Text(), "short again");
 }
 
-// A paragraph of many lines is drawn as the user scrolls through it: the
-// place where its drawing stops is never in view, and whoever scrolls to its
-// end has it all drawn.
-TEST_F(TextAreaTest, ALongParagraphIsDrawnAsTheUserScrollsThroughIt) {
+// A screen reader addresses the whole text: its positions within what an
+// ellipsis stands for select from the ellipsis, and a copy of a selection
+// that holds the ellipsis holds what it stands for.
+TEST_F(TextAreaTest, AScreenReaderAddressesTheWholeTextAcrossAnEllipsis) {
   TextArea& area = TextsWindow::Instance().Wrapping();
-  std::string paragraph;
-  while (paragraph.size() < 200000) paragraph += "Gene1 a/b ";
-  area.SetText(paragraph + "\rGene2 c/d");
-  testsupport::ProcessEvents();
-  EXPECT_LT(Drawn(area).size(), paragraph.size());
-  EXPECT_EQ(testsupport::AccessibleText(area), paragraph + "\nGene2 c/d");
-
+  const std::string head = "Gene1 " + std::string(3994, 'x');
+  const std::string read = head + std::string(6000, 'y') + "\nGene1 a/b";
+  area.SetText(read);
   QPlainTextEdit& widget = Widget(area);
-  const auto ellipsisInView = [&] {
-    const auto ellipsis = static_cast<int>(widget.toPlainText().indexOf(QString::fromStdString(kEllipsis)));
-    if (ellipsis < 0) return false;
-    QTextCursor cursor(widget.document());
-    cursor.setPosition(ellipsis);
-    return widget.cursorRect(cursor).top() < widget.viewport()->height();
-  };
-  for (int scrolls = 0; scrolls < 100 && Drawn(area).size() < paragraph.size(); ++scrolls) {
-    QScrollBar& bar = *widget.verticalScrollBar();
-    bar.setValue(bar.maximum());
-    ASSERT_FALSE(ellipsisInView());
-  }
-  EXPECT_EQ(Drawn(area), paragraph + "\nGene2 c/d");
+  QAccessibleTextInterface& reader = *QAccessible::queryAccessibleInterface(NativeWidget(area))->textInterface();
+  ASSERT_EQ(reader.characterCount(), static_cast<int>(read.size()));
+  EXPECT_EQ(reader.text(3990, 4010).toStdString(), read.substr(3990, 20));
+
+  const int lastLine = static_cast<int>(read.size()) - 9;
+  reader.setSelection(0, 5000, lastLine + 5);
+  int start = 0;
+  int end = 0;
+  reader.selection(0, &start, &end);
+  EXPECT_EQ(start, 4000);
+  EXPECT_EQ(end, lastLine + 5);
+  EXPECT_EQ(reader.cursorPosition(), lastLine + 5);
+  EXPECT_EQ(widget.textCursor().selectedText().toStdString(), kEllipsis + "\u2029Gene1");
+  widget.copy();
+  EXPECT_EQ(testsupport::ClipboardText(), read.substr(4000, read.size() - 4004));
+
+  reader.setCursorPosition(lastLine + 1);
+  EXPECT_EQ(widget.textCursor().position(), 4000 + 2 + 1);
+  EXPECT_EQ(reader.cursorPosition(), lastLine + 1);
+  reader.setCursorPosition(7000);
+  EXPECT_EQ(widget.textCursor().position(), 4000);
+  EXPECT_EQ(reader.cursorPosition(), 4000);
 }
 
 }  // namespace

@@ -124,12 +124,88 @@ TEST_F(TextFieldTest, TheContextMenuAsksTheClipboardsOwnerOnlyToPaste) {
   EXPECT_EQ(field.Text(), "ac");
 }
 
-TEST_F(TextFieldTest, FieldsHoldTextsOfAnyLength) {
+// A field holding more than it can show shows its start and an ellipsis,
+// read-only, and gives its entry back whole; copying and cutting take it
+// whole. Once it is all selected, Delete, Backspace, typing or a paste
+// replace it, and the field is a plain one again.
+TEST_F(TextFieldTest, ALongEntryIsShownByItsStartAndChangedOnlyAsAWhole) {
   auto& field = ProbeWindow::Instance().ControlAs<TextField>("Field", 0);
-  const std::string longText(100000, 'x');
-  field.SetText(longText);
-  testsupport::Type(field, "y");
-  EXPECT_EQ(field.Text(), longText + "y");
+  QLineEdit* edit = qobject_cast<QLineEdit*>(NativeWidget(field));
+  const std::string entry = "Gene1 a/" + std::string(100000, 'x') + "/b";
+  struct Case {
+    const char* name;
+    std::function<void()> replace;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"Delete", [&] { QTest::keyClick(edit, Qt::Key_Delete); }, ""},
+      {"Backspace", [&] { QTest::keyClick(edit, Qt::Key_Backspace); }, ""},
+      {"typing", [&] { testsupport::Type(field, "Gene1 c/d"); }, "Gene1 c/d"},
+      {"paste",
+       [&] {
+         testsupport::SetClipboardText("Gene1 e/f");
+         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+       },
+       "Gene1 e/f"},
+      {"cut",
+       [&] {
+         QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+         EXPECT_EQ(testsupport::ClipboardText(), entry);
+       },
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    field.SetText(entry);
+    EXPECT_EQ(edit->text().toStdString(), entry.substr(0, 4000) + "\xE2\x80\xA6");
+    EXPECT_TRUE(edit->isReadOnly());
+    testsupport::Type(field, "z");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(field.Text(), entry);
+
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(testsupport::ClipboardText(), entry);
+    c.replace();
+    EXPECT_EQ(field.Text(), c.text);
+    EXPECT_FALSE(edit->isReadOnly());
+    testsupport::Type(field, "z");
+    EXPECT_EQ(field.Text(), c.text + "z");
+  }
+}
+
+// An entry that a paste makes longer than a field can show keeps every
+// character, and a copy of any part of it copies it whole.
+TEST_F(TextFieldTest, AnEntryGrowingLongIsKeptWhole) {
+  auto& field = ProbeWindow::Instance().ControlAs<TextField>("Field", 0);
+  QLineEdit* edit = qobject_cast<QLineEdit*>(NativeWidget(field));
+  const std::string allele(50000, 'y');
+  field.SetText("Gene1 a/b");
+  edit->setCursorPosition(8);
+  testsupport::SetClipboardText(allele + "\t" + allele);
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(field.Text(), "Gene1 a/" + allele + " " + allele + "b");
+  EXPECT_TRUE(edit->isReadOnly());
+
+  edit->setSelection(0, 5);
+  QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(testsupport::ClipboardText(), field.Text());
+}
+
+// A long entry that reads from right to left shows its start at the right,
+// where a plain line edit shows the same characters.
+TEST_F(TextFieldTest, ALongRightToLeftEntryShowsItsStartWhereItBegins) {
+  auto& field = ProbeWindow::Instance().ControlAs<TextField>("Field", 0);
+  QLineEdit* edit = qobject_cast<QLineEdit*>(NativeWidget(field));
+  std::string entry;
+  while (entry.size() < 20000) entry += "\xD7\x92\xD7\x9F \xD7\x90/\xD7\x91 ";  // Hebrew letters
+  field.SetText(entry);
+  QLineEdit plain(edit->text());
+  plain.setReadOnly(true);
+  plain.setParent(edit->parentWidget());
+  plain.setGeometry(edit->geometry());
+  plain.setCursorPosition(0);
+  EXPECT_EQ(edit->grab().toImage(), plain.grab().toImage());
 }
 
 }  // namespace

@@ -62,6 +62,10 @@ TEST(TextTest, ReplaceLineEndingsTurnsEachEndingIntoOne) {
   EXPECT_EQ(ReplaceLineEndings("a\r\nb\nc\rd", "\r"), "a\rb\rc\rd");
   EXPECT_EQ(ReplaceLineEndings("\n\r\r\n\n", "|"), "||||");  // LF CR is two endings, CR LF one
   EXPECT_EQ(ReplaceLineEndings("no ending", "\r"), "no ending");
+  // Replacements longer than the endings they replace, and none at all.
+  EXPECT_EQ(ReplaceLineEndings("a\rb\r\nc\n", "\r\n"), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(ReplaceLineEndings("a\r\nb\n", "<eol>"), "a<eol>b<eol>");
+  EXPECT_EQ(ReplaceLineEndings("a\r\nb\n\rc", ""), "abc");
 }
 
 TEST(TextTest, PositionsAndLengthsCountCharacters) {
@@ -104,6 +108,8 @@ TEST(TextTest, InvalidBytesCountAsOneCharacterEach) {
       {"encoded surrogate", "\xED\xA0\x80", 3},
       {"above U+10FFFF", "\xF4\x90\x80\x80", 4},
       {"valid character after an invalid byte", "\xFF\xE2\x82\xAC", 2},
+      {"continuation bytes after a valid character", "\xC3\xA9\xA9\x80", 3},
+      {"lead byte cut short before a valid character", "\xF0\x9F\xC3\xA9", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -111,6 +117,12 @@ TEST(TextTest, InvalidBytesCountAsOneCharacterEach) {
     std::string rebuilt;
     for (std::int32_t i = 1; i <= c.length; ++i) rebuilt += Mid(c.text, i, 1);
     EXPECT_EQ(rebuilt, c.text);
+    // Counted from the end, the characters are the same ones.
+    for (std::int32_t count = 0; count <= c.length; ++count) {
+      EXPECT_EQ(Right(c.text, count), Mid(c.text, c.length - count + 1));
+      EXPECT_EQ(StartOfLastChars(c.text, static_cast<std::size_t>(count)),
+                EndOfFirstChars(c.text, static_cast<std::size_t>(c.length - count)));
+    }
   }
   // The valid character after the invalid byte is one character, not three.
   EXPECT_EQ(Right("\xFF\xE2\x82\xAC", 1), "\xE2\x82\xAC");

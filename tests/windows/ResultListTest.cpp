@@ -78,7 +78,7 @@ std::set<std::string> EveryProbabilityText() {
       for (const std::string& a2 : alleles) {
         for (const std::string& a3 : alleles) {
           const gene locus{"G", {a0, a1, a2, a3}};
-          for (const std::string& entry : engine::CalcPopup({a0, a1, a2, a3})) {
+          for (const std::string& entry : engine::CalcPopup(std::vector<std::string>{a0, a1, a2, a3})) {
             const AlleleMixer mixer = engine::MixGene(locus, entry);
             for (std::int32_t pup = 0; pup < mixer.pupCount; ++pup) {
               perGene.insert(mixer.P[AlleleMixer::kFirstPupSlot + static_cast<std::size_t>(pup)]);
