@@ -12,6 +12,7 @@
 
 #include "toolkit/Accessible.h"
 #include "toolkit/Dispatch.h"
+#include "toolkit/Keys.h"
 #include "toolkit/TextView.h"
 
 namespace toolkit {
@@ -55,10 +56,7 @@ class EnterPressesButton : public EventFilter {
 
  protected:
   bool Filter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* press = static_cast<QKeyEvent*>(event);
-    const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
-    if (!enter || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (event->type() != QEvent::KeyPress || !IsEnterPress(*static_cast<QKeyEvent*>(event))) return false;
     button_->click();
     return true;
   }
