@@ -1,8 +1,9 @@
 #include "toolkit/StatusLabel.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+
+#include "toolkit/Accessible.h"
 
 namespace toolkit {
 namespace {
@@ -15,7 +16,7 @@ class StatusQLabel : public QLabel {};
 // text unless it has a name of its own.
 class StatusAccessible : public QAccessibleWidget {
  public:
-  explicit StatusAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+  explicit StatusAccessible(StatusQLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
 
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
@@ -25,17 +26,8 @@ class StatusAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* StatusAccessibleFor(const QString& key, QObject* object) {
-  if (key != QLatin1String("QLabel")) return nullptr;
-  auto* label = dynamic_cast<StatusQLabel*>(object);
-  return label != nullptr ? new StatusAccessible(label) : nullptr;
-}
-
-// The factory goes in once the application exists: Qt asks the factories
-// installed last first, and the application installs Qt's own on creation.
 QLabel* NewStatusQLabel() {
-  static const bool factoryInstalled = (QAccessible::installFactory(StatusAccessibleFor), true);
-  (void)factoryInstalled;
+  ProvideAccessible<StatusQLabel, StatusAccessible>();
   return new StatusQLabel;
 }
 
