@@ -23,9 +23,14 @@ constexpr int kPreferredTextWidth = 360;
 // is sure to need the tallest box.
 constexpr qsizetype kMeasuredLength = 20000;
 
+// The box and the view of its text, which the box owns.
 class MessageBox : public QDialog {
  public:
-  using QDialog::QDialog;
+  explicit MessageBox(QWidget* parent) : QDialog(parent), shown_(new TextView) { shown_->setParent(this); }
+  TextView& Shown() const { return *shown_; }
+
+ private:
+  TextView* shown_;
 };
 
 // Screen readers announce the box as an alert, as they do the platform's own,
@@ -37,9 +42,8 @@ class AlertAccessible : public QAccessibleWidget {
   explicit AlertAccessible(MessageBox* box) : QAccessibleWidget(box, QAccessible::AlertMessage) {}
 
   QString text(QAccessible::Text kind) const override {
-    const auto* shown = widget()->findChild<TextView*>();
-    if (kind != QAccessible::Description || shown == nullptr) return QAccessibleWidget::text(kind);
-    return shown->ReaderText();
+    if (kind != QAccessible::Description) return QAccessibleWidget::text(kind);
+    return static_cast<const MessageBox&>(*widget()).Shown().ReaderText();
   }
 };
 
@@ -75,7 +79,7 @@ void MsgBox(const std::string& text) {
 
   // A line quoting a pasted entry can be megabytes long: the view draws its
   // beginning and reads the message from `text`, which outlives the box.
-  auto* shown = new TextView;
+  TextView* shown = &box.Shown();
   shown->Show(text);
   const QString drawn = shown->toPlainText();
   shown->setReadOnly(true);
